@@ -1,0 +1,53 @@
+#include "base/text.h"
+
+namespace pelorix {
+namespace {
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+} // namespace
+
+std::size_t codePointCount(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if (!isContinuation(c)) ++n;
+    return n;
+}
+
+std::string firstCodePoints(std::string_view text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!isContinuation(static_cast<unsigned char>(text[i]))) {
+            if (seen == count) return std::string(text.substr(0, i));
+            ++seen;
+        }
+    }
+    return std::string(text);
+}
+
+std::string dropLastCodePoint(std::string_view text) {
+    if (text.empty()) return {};
+    std::size_t i = text.size() - 1;
+    while (i > 0 && isContinuation(static_cast<unsigned char>(text[i]))) --i;
+    return std::string(text.substr(0, i));
+}
+
+std::string encodeUtf8(char32_t ch) {
+    std::string out;
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+    return out;
+}
+
+} // namespace pelorix

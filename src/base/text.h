@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace pelorix {
+
+// A field's text has a value when it is neither empty nor exactly the one-character "0".
+// "0,0", "00" and "0 " have a value.
+inline bool hasValue(std::string_view text) { return !text.empty() && text != "0"; }
+
+// UTF-8 helpers: the behaviour counts characters, not bytes.
+std::size_t codePointCount(std::string_view text);
+std::string firstCodePoints(std::string_view text, std::size_t count);
+std::string dropLastCodePoint(std::string_view text);
+std::string encodeUtf8(char32_t ch);
+
+// Lines joined the way the program's messages join them: by a single carriage return.
+constexpr std::string_view kLineBreak = "\r";
+
+} // namespace pelorix

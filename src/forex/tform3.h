@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/form.h"
+
+namespace pelorix {
+
+// The Forex reference editor: the instruments with their price step, spread and pair type.
+class TForm3 : public Form {
+public:
+    explicit TForm3(const Environment& env);
+
+    Label Label1{"Label1", "Здесь вы можете менять параметры "};
+    Grid DBGrid1{"DBGrid1",
+                 {{"currency", "Инструмент", 120, true},
+                  {"Price_step", "Шаг цены", 64, false},
+                  {"spread", "Спред", 64, false},
+                  {"type", "Тип инструмента", 64, false}}};
+    Label Label6{"Label6", "Тип валютной пары"};
+    ComboBox DBComboBox1{"DBComboBox1", "", {"прямая", "обратная", "кросс-курс"}};
+    Label Label7{"Label7", "Шаг цены"};
+    Edit DBEdit1{"DBEdit1"};
+    Label Label8{"Label8", "Спред"};
+    Edit DBEdit2{"DBEdit2"};
+    Label Label5{"Label5", "*"};
+    Label Label4{"Label4", "*"};
+    Label Label3{"Label3", "*"};
+    Button BitBtn1{"BitBtn1", "сохранить"};
+    Label Label2{"Label2"};
+    Placeholder DBNavigator1{ControlKind::Navigator, "DBNavigator1"};
+    Image Image1{"Image1"};
+};
+
+} // namespace pelorix

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "base/form.h"
+
+namespace pelorix {
+
+// The general settings window: default market tab, settlement currency, commission rates.
+class TForm4 : public Form {
+public:
+    explicit TForm4(const Environment& env);
+
+    GroupBox RadioGroup1{"RadioGroup1", "Активная закладка по умолчанию"};
+    RadioButton RB1{"RB1", " Акции", true};
+    RadioButton RB2{"RB2", " Фьючерсы"};
+    RadioButton RB3{"RB3", " Forex"};
+    GroupBox GroupBox2{"GroupBox2", "Комиссия Брокера"};
+    Label Label2{"Label2", "СПОТ"};
+    Edit DBEdit1{"DBEdit1"};
+    Label Label3{"Label3", "%"};
+    Label Label4{"Label4", "Фьюч"};
+    Edit DBEdit2{"DBEdit2"};
+    Label Label5{"Label5", "р."};
+    GroupBox GroupBox1{"GroupBox1", "Комиссия Биржи"};
+    Label Label6{"Label6", "СПОТ"};
+    Edit DBEdit3{"DBEdit3"};
+    Label Label7{"Label7", "%"};
+    Label Label8{"Label8", "Фьюч"};
+    Edit DBEdit4{"DBEdit4"};
+    Label Label9{"Label9", "р."};
+    Label Label1{"Label1", "Валюта расчёта "};
+    ComboBox ComboBox1{"ComboBox1", "руб."};
+    Button Button2{"Button2", "Отмена"};
+    Button Button1{"Button1", "Сохранить"};
+    Slot M1{"M1"};
+    Slot m2{"m2"};
+};
+
+} // namespace pelorix

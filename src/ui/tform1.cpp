@@ -1,0 +1,48 @@
+#include "ui/tform1.h"
+
+#include <string>
+
+namespace pelorix {
+
+TForm1::TForm1(const Environment& env) : Form(env, "Form1", "Pelorix", 304, 609) {
+    add(Label10, Label28, Label29, Label9, Label1, Edit1, Label16, Label34, Label2, Edit2, Label18,
+        Edit6, Label19, TabControl1, GroupBox1, Label33, Label4, Edit3, Label30, Label5, Edit4,
+        Label31, Label6, Edit5, Label32, Label37, ComboBox3, Label38, ComboBox2, Label11, Edit9,
+        Label27, Edit11, Edit15, Label25, Edit10, Edit14, Label35, Label36, Label41, Label3,
+        ComboBox1, Image1, Button1, GroupBox2, Label7, Edit7, Label12, Edit12, Label8, Edit8,
+        Label26, Edit13, GroupBox4, Label17, Label43, GroupBox3, Label20, Label42, Label21,
+        Label23, Label39, Label22, Label24, Label40, N1, online1, ofline1, N3, Forex1, Forex2, N4,
+        N2, Memo1, Memo2, Memo3, Memo4, Memo5, M6, m7);
+
+    Label10.setFontColor(Color::fromRgb(128, 128, 128));
+    Label28.setVisible(false);
+    Label29.setVisible(false);
+    Edit15.setVisible(false);
+    Edit14.setVisible(false);
+    Edit14.setEnabled(false);
+    Edit12.setEnabled(false);
+    Edit13.setEnabled(false);
+    Label35.setVisible(false);
+    Label36.setVisible(false);
+    Label41.setVisible(false);
+    Label42.setVisible(false);
+
+    Button1.onClick = [this] { Button1Click(); };
+}
+
+std::vector<std::string> TForm1::lotSizes() {
+    // 1000 … 9000, 10000 … 90000, and so on up to 1000000 … 10000000.
+    std::vector<std::string> lots;
+    for (long step = 1000; step <= 1000000; step *= 10)
+        for (long k = 1; k <= 9; ++k) lots.push_back(std::to_string(k * step));
+    lots.push_back("10000000");
+    return lots;
+}
+
+} // namespace pelorix
+
+namespace pelorix {
+
+void TForm1::Button1Click() {}
+
+} // namespace pelorix
