@@ -2,7 +2,9 @@
 
 namespace pelorix {
 namespace {
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 } // namespace
 
 std::size_t codePointCount(std::string_view text) {
@@ -26,7 +28,8 @@ std::string firstCodePoints(std::string_view text, std::size_t count) {
 std::string dropLastCodePoint(std::string_view text) {
     if (text.empty()) return {};
     std::size_t i = text.size() - 1;
-    while (i > 0 && isContinuation(static_cast<unsigned char>(text[i]))) --i;
+    while (i > 0 && isContinuation(static_cast<unsigned char>(text[i])))
+        --i;
     return std::string(text.substr(0, i));
 }
 
@@ -46,6 +49,31 @@ std::string encodeUtf8(char32_t ch) {
         out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+    return out;
+}
+
+std::u32string decodeUtf8(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t len = lead < 0x80           ? 1
+                                : (lead >> 5) == 0x6  ? 2
+                                : (lead >> 4) == 0xE  ? 3
+                                : (lead >> 3) == 0x1E ? 4
+                                                      : 0;
+        bool ok = len > 0 && i + len <= text.size();
+        char32_t cp = len == 1   ? lead
+                      : len == 2 ? (lead & 0x1F)
+                      : len == 3 ? (lead & 0x0F)
+                                 : (lead & 0x07);
+        for (std::size_t k = 1; ok && k < len; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            ok = isContinuation(c);
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        out += ok ? cp : U'\uFFFD';
+        i += ok ? len : 1;
     }
     return out;
 }

@@ -15,6 +15,8 @@ std::size_t codePointCount(std::string_view text);
 std::string firstCodePoints(std::string_view text, std::size_t count);
 std::string dropLastCodePoint(std::string_view text);
 std::string encodeUtf8(char32_t ch);
+// Malformed bytes decode as U+FFFD, one per byte.
+std::u32string decodeUtf8(std::string_view text);
 
 // Lines joined the way the program's messages join them: by a single carriage return.
 constexpr std::string_view kLineBreak = "\r";

@@ -1,0 +1,15 @@
+# Runs one scenario script and compares what it prints with the expected output beside it.
+get_filename_component(dir ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+set(expected_file ${dir}/${name}.out)
+execute_process(COMMAND ${RUNNER} ${SCRIPT}
+                OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "scenario ${name} failed (${status}):\n${errors}")
+endif()
+file(READ ${expected_file} expected)
+if(NOT actual STREQUAL expected)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual "${actual}")
+  execute_process(COMMAND diff -u ${expected_file} ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual)
+  message(FATAL_ERROR "scenario ${name}: output differs from ${expected_file}")
+endif()

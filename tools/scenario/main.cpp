@@ -1,0 +1,332 @@
+// Headless scenario runner: builds the five windows over a program folder and plays a script
+// of user actions against them, printing every box shown and, on request, every control.
+#include "script_text.h"
+
+#include "base/text.h"
+#include "ui/program.h"
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace pelorix;
+
+namespace {
+
+const char* const kHelp = R"(pelorix_scenario — play a script of user actions against the windows
+
+usage: pelorix_scenario [--folder DIR] [--decimal , | .] [SCRIPT]
+
+  --folder DIR   the program folder (settings files, currency.mdb, pictures); the windows read
+                 and write there. Without it, a temporary copy of the shipped program folder.
+  --decimal SEP  the locale's decimal separator, ',' (default) or '.'.
+  SCRIPT         the script file; standard input when missing or '-'.
+
+Script: one command a line; blank lines and lines starting with # are skipped. TEXT is the rest
+of the line after one blank, with C escapes (\r \n \t \" \\).
+  start                       create the five windows, show and activate the main window
+  type FormN.Control TEXT     focus the control (Exit of the old, Enter of the new), then type
+                              each character through its key filter (\b is Backspace)
+  paste FormN.Control TEXT    set the text as a paste does (no key filter)
+  key FormN.Control KEY       focus the control and press KEY: Enter Left Right Up Down Insert
+                              CtrlDelete Escape Delete
+  click FormN.Control         focus it when it takes focus, then click it
+  tab N                       the user chooses tab N of the main window's tab strip
+  select FormN.Control ITEM   choose ITEM from a list box
+  menu ITEMNAME               choose a menu item of the main window (e.g. Forex1, N2)
+  answer ok|cancel            the answer to the next confirmation question
+  activate FormN              the window becomes the active one
+  close FormN                 ask the window to close
+  dump [FormN|FormN.Control]  print windows and controls
+
+Output: every box as it is shown
+  box info|plain "TEXT"
+  box error "TEXT" title="TITLE"
+  box confirm "TEXT" answer=ok|cancel
+and for dump, a line per window and per control:
+  Form1 caption="Pelorix" visible=1
+  Form1.Edit7 text="5" visible=1 enabled=1 color=white
+labels add font=#RRGGBB, list boxes items=N, tab strips index=N, option buttons checked=0|1,
+pictures picture="FILE". Texts are printed with C escapes.
+)";
+
+class PrintingDialogs : public Dialogs {
+public:
+    std::deque<bool> answers;
+
+    void information(const std::string& m) override { box("info", m); }
+    void plain(const std::string& m) override { box("plain", m); }
+    void error(const std::string& text, const std::string& title) override {
+        std::cout << "box error \"" << scenario::escape(text) << "\" title=\""
+                  << scenario::escape(title) << "\"\n";
+    }
+    bool confirm(const std::string& q) override {
+        bool answer = true;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        std::cout << "box confirm \"" << scenario::escape(q)
+                  << "\" answer=" << (answer ? "ok" : "cancel") << "\n";
+        return answer;
+    }
+
+private:
+    static void box(const char* kind, const std::string& m) {
+        std::cout << "box " << kind << " \"" << scenario::escape(m) << "\"\n";
+    }
+};
+
+class NullShell : public Shell {
+public:
+    void open(const std::string& target) override {
+        std::cout << "shell open \"" << scenario::escape(target) << "\"\n";
+    }
+};
+
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void dumpControl(const Form& form, const Control& c) {
+    std::cout << form.name() << '.' << c.name();
+    if (const auto* t = dynamic_cast<const TextControl*>(&c))
+        std::cout << " text=\"" << scenario::escape(t->text()) << '"';
+    std::cout << " visible=" << c.visible() << " enabled=" << c.enabled()
+              << " color=" << c.color().name();
+    switch (c.kind()) {
+    case ControlKind::Label:
+        std::cout << " font=" << c.fontColor().name();
+        break;
+    case ControlKind::ComboBox:
+        std::cout << " items=" << static_cast<const ComboBox&>(c).items().size();
+        break;
+    case ControlKind::TabControl:
+        std::cout << " index=" << static_cast<const TabControl&>(c).tabIndex();
+        break;
+    case ControlKind::RadioButton:
+        std::cout << " checked=" << static_cast<const RadioButton&>(c).checked();
+        break;
+    case ControlKind::Image:
+        std::cout << " picture=\""
+                  << scenario::escape(
+                         fs::path(static_cast<const Image&>(c).picture()).filename().string())
+                  << '"';
+        break;
+    default:
+        break;
+    }
+    std::cout << '\n';
+}
+
+void dumpForm(const Form& form) {
+    std::cout << form.name() << " caption=\"" << scenario::escape(form.caption())
+              << "\" visible=" << form.visible() << '\n';
+    for (const Control* c : form.controls())
+        dumpControl(form, *c);
+}
+
+const std::map<std::string, Key> kKeys = {{"Enter", Key::Enter},
+                                          {"Left", Key::Left},
+                                          {"Right", Key::Right},
+                                          {"Up", Key::Up},
+                                          {"Down", Key::Down},
+                                          {"Insert", Key::Insert},
+                                          {"CtrlDelete", Key::CtrlDelete},
+                                          {"Escape", Key::Escape},
+                                          {"Delete", Key::Delete}};
+
+bool takesFocus(ControlKind k) {
+    return k == ControlKind::Edit || k == ControlKind::ComboBox || k == ControlKind::Button ||
+           k == ControlKind::RadioButton || k == ControlKind::Grid;
+}
+
+class Runner {
+public:
+    Runner(Program& program, PrintingDialogs& dialogs) : program_(program), dialogs_(dialogs) {}
+
+    void run(const std::string& line) {
+        std::string command = line.substr(0, line.find(' '));
+        std::string rest = line.size() > command.size() ? line.substr(command.size() + 1) : "";
+        if (command == "start") {
+            program_.create();
+            program_.Form1.show();
+            program_.activate(program_.Form1);
+        } else if (command == "type") {
+            auto [form, control, text] = target(rest);
+            auto& edit = textControl(control);
+            focus(*form, *control);
+            for (char32_t ch : decodeUtf8(text))
+                program_.dispatch([&edit, ch] { edit.typeChar(ch); });
+        } else if (command == "paste" || command == "select") {
+            auto [form, control, text] = target(rest);
+            auto& edit = textControl(control);
+            if (command == "select") focus(*form, *control);
+            program_.dispatch([&edit, t = text] { edit.setText(t); });
+        } else if (command == "key") {
+            auto [form, control, name] = target(rest);
+            const auto key = kKeys.find(name);
+            if (key == kKeys.end()) throw ScriptError("unknown key " + name);
+            focus(*form, *control);
+            if (control->onKeyDown)
+                program_.dispatch([c = control, k = key->second] { c->onKeyDown(k); });
+        } else if (command == "click") {
+            auto [form, control, ignored] = target(rest);
+            if (takesFocus(control->kind())) focus(*form, *control);
+            if (control->onClick) program_.dispatch(control->onClick);
+        } else if (command == "tab") {
+            const int index = std::stoi(rest);
+            auto& tabs = program_.Form1.TabControl1;
+            program_.dispatch([&tabs, index] { tabs.chooseTab(index); });
+        } else if (command == "menu") {
+            Control* item = program_.Form1.find(rest);
+            if (!item || item->kind() != ControlKind::MenuItem)
+                throw ScriptError("unknown menu item " + rest);
+            if (item->onClick) program_.dispatch(item->onClick);
+        } else if (command == "answer") {
+            if (rest != "ok" && rest != "cancel") throw ScriptError("answer ok or cancel");
+            dialogs_.answers.push_back(rest == "ok");
+        } else if (command == "activate") {
+            program_.activate(form(rest));
+        } else if (command == "close") {
+            program_.close(form(rest));
+        } else if (command == "dump") {
+            dump(rest);
+        } else {
+            throw ScriptError("unknown command " + command);
+        }
+    }
+
+private:
+    Form& form(const std::string& name) const {
+        Form* f = program_.findForm(name);
+        if (!f) throw ScriptError("unknown window " + name);
+        return *f;
+    }
+
+    std::tuple<Form*, Control*, std::string> target(const std::string& rest) const {
+        const std::string ref = rest.substr(0, rest.find(' '));
+        const std::string text = rest.size() > ref.size() ? rest.substr(ref.size() + 1) : "";
+        const auto dot = ref.find('.');
+        if (dot == std::string::npos) throw ScriptError("expected FormN.Control, got " + ref);
+        Form& f = form(ref.substr(0, dot));
+        Control* c = f.find(ref.substr(dot + 1));
+        if (!c) throw ScriptError("unknown control " + ref);
+        return {&f, c, scenario::unescape(text)};
+    }
+
+    static TextControl& textControl(Control* c) {
+        auto* t = dynamic_cast<TextControl*>(c);
+        if (!t) throw ScriptError(c->name() + " holds no text");
+        return *t;
+    }
+
+    void focus(Form& form, Control& control) {
+        program_.dispatch([&] { form.setFocus(control); });
+    }
+
+    void dump(const std::string& what) const {
+        if (what.empty()) {
+            for (const Form* f : program_.forms())
+                dumpForm(*f);
+        } else if (what.find('.') == std::string::npos) {
+            dumpForm(form(what));
+        } else {
+            auto [f, c, ignored] = target(what);
+            dumpControl(*f, *c);
+        }
+    }
+
+    Program& program_;
+    PrintingDialogs& dialogs_;
+};
+
+fs::path temporaryProgramFolder() {
+    const fs::path folder =
+        fs::temp_directory_path() / ("pelorix-scenario-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::copy(PELORIX_PROGRAM_DIR, folder, fs::copy_options::recursive);
+    return folder;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string folderArg;
+    std::string scriptArg = "-";
+    char separator = ',';
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << kHelp;
+            return 0;
+        } else if (a == "--folder" && i + 1 < argc) {
+            folderArg = argv[++i];
+        } else if (a == "--decimal" && i + 1 < argc) {
+            const std::string s = argv[++i];
+            if (s != "," && s != ".") {
+                std::cerr << "pelorix_scenario: --decimal takes , or .\n";
+                return 2;
+            }
+            separator = s[0];
+        } else if (!a.empty() && a[0] == '-' && a != "-") {
+            std::cerr << "pelorix_scenario: unknown option " << a << " (see --help)\n";
+            return 2;
+        } else {
+            scriptArg = a;
+        }
+    }
+
+    std::ifstream file;
+    if (scriptArg != "-") {
+        file.open(scriptArg);
+        if (!file) {
+            std::cerr << "pelorix_scenario: cannot read " << scriptArg << "\n";
+            return 2;
+        }
+    }
+    std::istream& in = scriptArg == "-" ? std::cin : file;
+
+    const bool temporary = folderArg.empty();
+    fs::path folder;
+    try {
+        folder = temporary ? temporaryProgramFolder() : fs::absolute(folderArg);
+    } catch (const std::exception& e) {
+        std::cerr << "pelorix_scenario: " << e.what() << "\n";
+        return 2;
+    }
+
+    PrintingDialogs dialogs;
+    NullShell shell;
+    const Environment env{dialogs, shell, folder, separator, "Pelorix"};
+    int status = 0;
+    {
+        Program program(env);
+        Runner runner(program, dialogs);
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.empty() || line[0] == '#') continue;
+            try {
+                runner.run(line);
+            } catch (const std::exception& e) {
+                std::cout.flush();
+                std::cerr << "pelorix_scenario: line " << number << ": " << e.what() << "\n";
+                status = 2;
+                break;
+            }
+        }
+    }
+    std::cout.flush();
+    if (temporary) {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+    return status;
+}
