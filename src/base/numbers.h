@@ -10,29 +10,33 @@ namespace pelorix {
 // sees is computed in it; values kept between steps are plain doubles.
 using Real = long double;
 
-// A field's text read as a number in the user's locale: optional blanks around, an optional
+// A field's text read as a number in the user's locale: optional spaces around, an optional
 // sign, digits with at most one decimal separator `sep` (digits may be missing on either side,
 // so a lone separator reads as 0), an optional exponent (E or e, optional sign, digits).
-// No thousands separators; under a comma locale a point is no separator.
+// No thousands separators; under a comma locale a point is no separator. A value too large for
+// Real is refused; one too small reads as 0.
 // Throws AppError("'<text>' is not a valid floating point value").
 Real parseNumber(std::string_view text, char sep);
 
 // General format, 15 significant digits, shortest text, no trailing zeros, `sep` as the decimal
-// separator; scientific form (1E-6, 1,5E15) for magnitudes >= 1E15 or below 0,00001 (not 0).
+// separator; scientific form (1E-6, 1,5E15) for magnitudes >= 1E15 or below 0,00001 (not 0),
+// judged on the figure rounded to 15 digits. Zero, also negative zero, is "0". An infinity or
+// NaN throws AppError("Invalid floating point operation").
 std::string formatNumber(Real value, char sep);
 
 // Two decimals: value × 100 rounded to the nearest whole number, ties to even, times 0,01.
 Real roundTo2(Real value);
 
-// Nearest whole number, ties to even (2,5 → 2, 3,5 → 4).
+// Nearest whole number, ties to even (2,5 → 2, 3,5 → 4), whatever the processor's rounding
+// mode; never a negative zero. An infinity or NaN is an invalid operation.
 Real whole(Real value);
 
 // Cut toward zero into a 64-bit integer; a value outside its range is an invalid operation.
 std::int64_t trunc64(Real value);
 
-// The whole-number conversion of a text (the capital, for the maximum Forex lot): an optional
-// sign and digits, within the 32-bit signed range. Throws
-// AppError("''<text>'' is not a valid integer value").
+// The whole-number conversion of a text (the capital, for the maximum Forex lot): optional
+// leading spaces, an optional sign and digits (no trailing blanks), within the 32-bit signed range.
+// Throws AppError("''<text>'' is not a valid integer value").
 std::int32_t parseInteger(std::string_view text);
 
 // Checked arithmetic: a division by zero, an invalid operation (0/0, ∞−∞, a NaN) or a result
