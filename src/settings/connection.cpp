@@ -1,0 +1,79 @@
+#include "settings/connection.h"
+
+#include "base/app_error.h"
+#include "settings/database_error.h"
+#include "settings/reference_database.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace pelorix {
+
+namespace {
+
+// Another program holding a write lock gets this long to finish before a save gives up.
+constexpr int kBusyTimeoutMs = 3000;
+
+void checkFileExists(const std::filesystem::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0) return;
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
+        throw AppError("Could not find file '" + file.string() + "'.");
+    throw AppError("Cannot open the database file '" + file.string() + "'. " +
+                   std::strerror(error));
+}
+
+} // namespace
+
+Connection::Connection(std::string name) : name_(std::move(name)) {}
+
+Connection::~Connection() {
+    close();
+}
+
+void Connection::setConnectionString(std::string text) {
+    close();
+    connectionString_ = std::move(text);
+}
+
+std::filesystem::path Connection::file() const {
+    return dataSourceOf(connectionString_);
+}
+
+void Connection::open() {
+    if (db_) return;
+    const std::filesystem::path path = file();
+    if (path.empty()) throw AppError(name_ + ": The connection string names no database file");
+    checkFileExists(path);
+
+    sqlite3* db = nullptr;
+    // Without SQLITE_OPEN_CREATE: a database that vanished must not come back empty.
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_extended_result_codes(db, 1);
+        // SQLite reads the file lazily; reading its schema now tells a database from any other
+        // file before a window relies on it.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        try {
+            throwDatabaseError(db, rc, path);
+        } catch (...) {
+            sqlite3_close(db);
+            throw;
+        }
+    }
+    db_ = db;
+}
+
+void Connection::close() {
+    if (!db_) return;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+} // namespace pelorix

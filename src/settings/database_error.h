@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+
+struct sqlite3;
+
+namespace pelorix {
+
+// Turns a failed SQLite call into the AppError the user sees, worded for the situation he can
+// act on: a file that is no database, a damaged one, one locked by another program, a full disk.
+// `db` may be null (the message then comes from the result code alone).
+[[noreturn]] void throwDatabaseError(sqlite3* db, int resultCode,
+                                     const std::filesystem::path& file);
+
+} // namespace pelorix

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pelorix {
+
+// The whole content of a settings file turned into the program's UTF-8 text. A byte-order mark
+// (FF FE, FE FF, EF BB BF, tested in that order) selects UTF-16 LE, UTF-16 BE or UTF-8 and is
+// dropped; without one the bytes are Windows-1251. Every line break (CR LF, lone CR, lone LF)
+// becomes CR LF. Bytes that do not decode become U+FFFD, except the one byte Windows-1251
+// leaves unassigned (0x98), which maps to U+0098 so that a hand-edited file survives a round
+// trip unchanged.
+std::string decodeSettingsFile(std::string_view bytes);
+
+// UTF-8 text encoded in Windows-1251, unchanged otherwise. A character the code page cannot
+// hold would turn the saved value into something else, so it is refused: AppError naming the
+// character.
+std::string encodeWindows1251(std::string_view utf8);
+
+} // namespace pelorix

@@ -1,0 +1,340 @@
+#include "settings/table_handle.h"
+
+#include "base/app_error.h"
+#include "base/numbers.h"
+#include "settings/connection.h"
+#include "settings/statement.h"
+
+#include <algorithm>
+#include <sqlite3.h>
+
+namespace pelorix {
+
+namespace {
+
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
+}
+
+// SQLite's rule for a column's affinity: whatever is not text or blob holds numbers, so a text
+// typed into it must be converted here, in the user's locale, not left to SQLite's own parser.
+bool holdsNumbers(std::string declared) {
+    std::ranges::transform(declared, declared.begin(), asciiUpper);
+    const auto has = [&](std::string_view part) {
+        return declared.find(part) != std::string::npos;
+    };
+    if (has("INT")) return true;
+    if (has("CHAR") || has("CLOB") || has("TEXT")) return false;
+    if (declared.empty() || has("BLOB")) return false;
+    return true; // REAL, FLOA, DOUB and NUMERIC affinity
+}
+
+const FieldValue kNull{};
+
+} // namespace
+
+TableHandle::TableHandle(Connection& connection, std::string name, std::string table,
+                         char decimalSeparator)
+    : connection_(connection), name_(std::move(name)), table_(std::move(table)),
+      separator_(decimalSeparator) {}
+
+void TableHandle::requireOpen() const {
+    if (state_ == State::Closed)
+        throw AppError(name_ + ": Cannot perform this operation on a closed dataset");
+}
+
+std::size_t TableHandle::fieldIndex(std::string_view field) const {
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (sameName(columns_[i].name, field)) return i;
+    throw AppError(name_ + ": Field '" + std::string(field) + "' not found");
+}
+
+const FieldValue& TableHandle::currentValue(std::size_t column) const {
+    return rows_.empty() ? kNull : rows_[current_].values[column];
+}
+
+std::string TableHandle::textOf(const FieldValue& value) const {
+    switch (value.kind) {
+    case FieldValue::Kind::Null:
+        throw AppError("Could not convert variant of type (Null) into type (OleStr)");
+    case FieldValue::Kind::Integer:
+        return formatNumber(static_cast<Real>(value.integer), separator_);
+    case FieldValue::Kind::Real:
+        return formatNumber(static_cast<Real>(value.real), separator_);
+    case FieldValue::Kind::Text:
+    case FieldValue::Kind::Blob:
+        break;
+    }
+    return value.text;
+}
+
+void TableHandle::open() {
+    if (state_ != State::Closed) return;
+    connection_.open();
+    Statement select(connection_.db(),
+                     "SELECT rowid, * FROM " + quoteIdentifier(table_) + " ORDER BY rowid",
+                     connection_.file());
+    std::vector<Column> columns;
+    for (int i = 1; i < select.columnCount(); ++i)
+        columns.push_back({select.columnName(i), holdsNumbers(select.declaredType(i))});
+    std::vector<Row> rows;
+    while (select.step()) {
+        Row row{select.integer(0), true, {}};
+        for (int i = 1; i < select.columnCount(); ++i)
+            row.values.push_back(select.value(i));
+        rows.push_back(std::move(row));
+    }
+    columns_ = std::move(columns);
+    rows_ = std::move(rows);
+    current_ = 0;
+    eof_ = rows_.empty();
+    modified_ = false;
+    state_ = State::Browsing;
+}
+
+void TableHandle::close() {
+    state_ = State::Closed;
+    columns_.clear();
+    rows_.clear();
+    current_ = 0;
+    eof_ = true;
+    modified_ = false;
+    beforeEdit_.reset();
+}
+
+void TableHandle::edit() {
+    requireOpen();
+    if (state_ != State::Browsing) return;
+    if (rows_.empty()) {
+        insert();
+        return;
+    }
+    beforeEdit_ = rows_[current_];
+    changed_.assign(columns_.size(), false);
+    modified_ = false;
+    state_ = State::Editing;
+}
+
+void TableHandle::insert() {
+    requireOpen();
+    checkBrowseMode();
+    const std::size_t at = rows_.empty() ? 0 : current_;
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at),
+                 Row{0, false, std::vector<FieldValue>(columns_.size())});
+    current_ = at;
+    eof_ = false;
+    changed_.assign(columns_.size(), false);
+    modified_ = false;
+    state_ = State::Inserting;
+}
+
+void TableHandle::post() {
+    requireOpen();
+    if (state_ == State::Browsing) throw AppError(name_ + ": Dataset not in edit or insert mode");
+    writeCurrentRow();
+}
+
+void TableHandle::writeCurrentRow() {
+    Row& row = rows_[current_];
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (changed_[i]) changed.push_back(i);
+
+    if (state_ == State::Inserting || !changed.empty()) {
+        connection_.open();
+        sqlite3* db = connection_.db();
+        const std::string table = quoteIdentifier(table_);
+        std::string sql;
+        if (state_ == State::Inserting && changed.empty()) {
+            sql = "INSERT INTO " + table + " DEFAULT VALUES";
+        } else if (state_ == State::Inserting) {
+            std::string names, marks;
+            for (const std::size_t i : changed) {
+                names += (names.empty() ? "" : ", ") + quoteIdentifier(columns_[i].name);
+                marks += marks.empty() ? "?" : ", ?";
+            }
+            sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
+        } else {
+            std::string sets;
+            for (const std::size_t i : changed)
+                sets += (sets.empty() ? "" : ", ") + quoteIdentifier(columns_[i].name) + " = ?";
+            sql = "UPDATE " + table + " SET " + sets + " WHERE rowid = ?";
+        }
+        Statement write(db, sql, connection_.file());
+        int index = 1;
+        for (const std::size_t i : changed)
+            write.bind(index++, row.values[i]);
+        if (state_ == State::Editing) write.bind(index, row.rowid);
+        write.step();
+        if (state_ == State::Inserting) {
+            row.rowid = sqlite3_last_insert_rowid(db);
+            row.stored = true;
+        } else if (sqlite3_changes(db) == 0) {
+            throw AppError("Row cannot be located for updating. Some values may have been "
+                           "changed since it was last read.");
+        }
+    }
+    state_ = State::Browsing;
+    modified_ = false;
+    beforeEdit_.reset();
+    reloadRow(row);
+}
+
+// What the file now holds for the row (its defaults, its own conversions). The row is saved
+// already, so a failure here keeps the values as written.
+void TableHandle::reloadRow(Row& row) {
+    try {
+        Statement select(connection_.db(),
+                         "SELECT * FROM " + quoteIdentifier(table_) + " WHERE rowid = ?",
+                         connection_.file());
+        select.bind(1, row.rowid);
+        if (!select.step() || select.columnCount() != static_cast<int>(columns_.size())) return;
+        for (std::size_t i = 0; i < columns_.size(); ++i)
+            row.values[i] = select.value(static_cast<int>(i));
+    } catch (const AppError&) {
+    }
+}
+
+void TableHandle::cancel() {
+    requireOpen();
+    if (state_ == State::Editing) {
+        rows_[current_] = std::move(*beforeEdit_);
+    } else if (state_ == State::Inserting) {
+        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
+        if (current_ >= rows_.size()) current_ = rows_.empty() ? 0 : rows_.size() - 1;
+        eof_ = rows_.empty();
+    }
+    state_ = State::Browsing;
+    modified_ = false;
+    beforeEdit_.reset();
+}
+
+void TableHandle::checkBrowseMode() {
+    requireOpen();
+    if (state_ == State::Browsing) return;
+    if (modified_)
+        post();
+    else
+        cancel();
+}
+
+void TableHandle::remove() {
+    requireOpen();
+    if (state_ == State::Inserting) {
+        cancel();
+        return;
+    }
+    if (rows_.empty()) return;
+    connection_.open();
+    Statement erase(connection_.db(), "DELETE FROM " + quoteIdentifier(table_) + " WHERE rowid = ?",
+                    connection_.file());
+    erase.bind(1, rows_[current_].rowid);
+    erase.step();
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
+    if (current_ >= rows_.size()) current_ = rows_.empty() ? 0 : rows_.size() - 1;
+    eof_ = rows_.empty();
+    state_ = State::Browsing;
+    modified_ = false;
+    beforeEdit_.reset();
+}
+
+void TableHandle::first() {
+    checkBrowseMode();
+    current_ = 0;
+    eof_ = rows_.empty();
+}
+
+void TableHandle::next() {
+    checkBrowseMode();
+    if (current_ + 1 < rows_.size()) {
+        ++current_;
+        eof_ = false;
+    } else {
+        eof_ = true;
+    }
+}
+
+bool TableHandle::eof() const {
+    return state_ == State::Closed || eof_;
+}
+
+bool TableHandle::locate(std::string_view field, std::string_view value) {
+    requireOpen();
+    const std::size_t column = fieldIndex(field);
+    checkBrowseMode();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const FieldValue& cell = rows_[i].values[column];
+        if (!cell.isNull() && textOf(cell) == value) {
+            current_ = i;
+            eof_ = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+int TableHandle::rowCount() const {
+    return static_cast<int>(rows_.size());
+}
+
+int TableHandle::currentIndex() const {
+    return state_ == State::Closed || rows_.empty() ? -1 : static_cast<int>(current_);
+}
+
+void TableHandle::moveTo(int row) {
+    requireOpen();
+    if (row == currentIndex() && !eof_) return;
+    // An untouched new row vanishes when left, and the rows below it move up by one.
+    const bool dropsNewRow = state_ == State::Inserting && !modified_;
+    const int from = currentIndex();
+    checkBrowseMode();
+    if (dropsNewRow && row > from) --row;
+    if (row < 0 || row >= rowCount())
+        throw AppError(name_ + ": Row " + std::to_string(row + 1) + " does not exist");
+    current_ = static_cast<std::size_t>(row);
+    eof_ = false;
+}
+
+std::vector<std::string> TableHandle::columnNames() const {
+    std::vector<std::string> names;
+    for (const Column& column : columns_)
+        names.push_back(column.name);
+    return names;
+}
+
+std::string TableHandle::cellText(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= static_cast<int>(columns_.size()))
+        return {};
+    const FieldValue& cell =
+        rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(column)];
+    return cell.isNull() ? std::string() : textOf(cell);
+}
+
+std::string TableHandle::fieldText(std::string_view field) const {
+    return textOf(currentValue(fieldIndex(field)));
+}
+
+bool TableHandle::isNull(std::string_view field) const {
+    return currentValue(fieldIndex(field)).isNull();
+}
+
+void TableHandle::setFieldText(std::string_view field, std::string_view text) {
+    requireOpen();
+    const std::size_t column = fieldIndex(field);
+    FieldValue value;
+    if (!columns_[column].numeric)
+        value = FieldValue::ofText(std::string(text));
+    else if (!text.empty())
+        value = FieldValue::ofReal(toDouble(parseNumber(text, separator_)));
+    // An emptied number field holds no value, as a cleared bound control leaves it.
+    if (state_ == State::Browsing) edit();
+    rows_[current_].values[column] = std::move(value);
+    changed_[column] = true;
+    modified_ = true;
+}
+
+} // namespace pelorix
