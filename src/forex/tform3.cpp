@@ -1,14 +1,23 @@
 #include "forex/tform3.h"
 
+#include "base/grid_hint.h"
+#include "settings/table_setup.h"
+
 namespace pelorix {
 
 TForm3::TForm3(const Environment& env) : Form(env, "Form3", "Справочник валют", 276, 265) {
     add(Label1, DBGrid1, Label6, DBComboBox1, Label7, DBEdit1, Label8, DBEdit2, Label5, Label4,
         Label3, BitBtn1, Label2, DBNavigator1, Image1);
-    for (Label* mark : {&Label5, &Label4, &Label3}) mark->setFontColor(Color::fromRgb(255, 0, 0));
+    for (Label* mark : {&Label5, &Label4, &Label3})
+        mark->setFontColor(Color::fromRgb(255, 0, 0));
     DBComboBox1.readOnlyList = true;
     DBNavigator1.setVisible(false);
     Image1.setVisible(false);
+}
+
+void TForm3::FormCreate() {
+    Label2.setText(std::string(kGridHint));
+    openForEditing(ADOConnection1, ADOTable1, env().programFolder);
 }
 
 } // namespace pelorix

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "base/form.h"
+#include "settings/connection.h"
+#include "settings/reference_database.h"
+#include "settings/table_handle.h"
 
 namespace pelorix {
 
@@ -8,6 +11,14 @@ namespace pelorix {
 class TForm3 : public Form {
 public:
     explicit TForm3(const Environment& env);
+
+    void FormCreate() override;
+
+    // The instrument table that the whole program shares: its current row is the editor's
+    // selection, the instrument the quote lookup found, and the row the Forex sizing reads.
+    Connection ADOConnection1{"ADOConnection1"};
+    TableHandle ADOTable1{ADOConnection1, "ADOTable1", std::string(kInstrumentTable),
+                          env().decimalSeparator};
 
     Label Label1{"Label1", "Здесь вы можете менять параметры "};
     Grid DBGrid1{"DBGrid1",

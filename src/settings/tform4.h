@@ -1,6 +1,9 @@
 #pragma once
 
 #include "base/form.h"
+#include "settings/connection.h"
+#include "settings/reference_database.h"
+#include "settings/table_handle.h"
 
 namespace pelorix {
 
@@ -8,6 +11,21 @@ namespace pelorix {
 class TForm4 : public Form {
 public:
     explicit TForm4(const Environment& env);
+
+    // The main window's settlement-currency slot, copied into the currency box at creation;
+    // wired by the start-up sequence.
+    const TextControl* currencySlot = nullptr;
+
+    void FormCreate() override;
+
+    // The settlement currencies, read to fill the currency box.
+    Connection ADOConnection1{"ADOConnection1"};
+    TableHandle ADOTable1{ADOConnection1, "ADOTable1", std::string(kCurrencyTable),
+                          env().decimalSeparator};
+    // The one commission row: edited in place here, read by every calculation.
+    Connection ADOConnection2{"ADOConnection2"};
+    TableHandle ADOTable2{ADOConnection2, "ADOTable2", std::string(kCommissionTable),
+                          env().decimalSeparator};
 
     GroupBox RadioGroup1{"RadioGroup1", "Активная закладка по умолчанию"};
     RadioButton RB1{"RB1", " Акции", true};
@@ -33,6 +51,10 @@ public:
     Button Button1{"Button1", "Сохранить"};
     Slot M1{"M1"};
     Slot m2{"m2"};
+
+private:
+    // The three options are exclusive: choosing one clears the others.
+    void selectDefaultTab(RadioButton& option);
 };
 
 } // namespace pelorix

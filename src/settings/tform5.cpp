@@ -1,9 +1,17 @@
 #include "settings/tform5.h"
 
+#include "base/grid_hint.h"
+#include "settings/table_setup.h"
+
 namespace pelorix {
 
 TForm5::TForm5(const Environment& env) : Form(env, "Form5", "Валюта расчета", 219, 227) {
     add(Label1, DBGrid1, Label2);
+}
+
+void TForm5::FormCreate() {
+    Label2.setText(std::string(kGridHint));
+    openForEditing(ADOConnection1, ADOTable1, env().programFolder);
 }
 
 } // namespace pelorix

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "base/form.h"
+#include "settings/connection.h"
+#include "settings/reference_database.h"
+#include "settings/table_handle.h"
 
 namespace pelorix {
 
@@ -8,6 +11,12 @@ namespace pelorix {
 class TForm5 : public Form {
 public:
     explicit TForm5(const Environment& env);
+
+    void FormCreate() override;
+
+    Connection ADOConnection1{"ADOConnection1"};
+    TableHandle ADOTable1{ADOConnection1, "ADOTable1", std::string(kCurrencyTable),
+                          env().decimalSeparator};
 
     Label Label1{"Label1", "Здесь вы можете добавить валюту "};
     Grid DBGrid1{"DBGrid1", {{"currency", "Валюта расчёта", 170, true}}};

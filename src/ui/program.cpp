@@ -3,8 +3,10 @@
 namespace pelorix {
 
 Program::Program(const Environment& env)
-    : Form1(env), Form2(env), Form3(env), Form4(env), Form5(env), env_(env),
-      forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {
+    : Form1(env), Form2(env), Form3(env), Form4(env), Form5(env),
+      env_(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {
+    Form1.commissionRow = &Form4.ADOTable2;
+    Form4.currencySlot = &Form1.m7;
     wireMenu();
 }
 
@@ -15,7 +17,8 @@ Form* Program::findForm(const std::string& name) const {
 }
 
 void Program::create() {
-    for (Form* f : forms_) runHandler(env_, [f] { f->FormCreate(); });
+    for (Form* f : forms_)
+        runHandler(env_, [f] { f->FormCreate(); });
 }
 
 void Program::activate(Form& form) {
@@ -29,7 +32,9 @@ bool Program::close(Form& form) {
     return true;
 }
 
-void Program::dispatch(const std::function<void()>& handler) { runHandler(env_, handler); }
+void Program::dispatch(const std::function<void()>& handler) {
+    runHandler(env_, handler);
+}
 
 void Program::wireMenu() {
     Form1.Forex1.onClick = [this] { Form4.show(); };
