@@ -3,7 +3,13 @@
 #include "base/current_row.h"
 #include "base/form.h"
 
+#include <set>
+#include <string_view>
+#include <vector>
+
 namespace pelorix {
+
+class SettingsStore;
 
 // The main window: the trade ticket, the market tabs, the results and the comment.
 class TForm1 : public Form {
@@ -13,6 +19,11 @@ public:
     // The open commission row that the calculation reads at every run (the general settings
     // window keeps it open); wired by the start-up sequence.
     const CurrentRow* commissionRow = nullptr;
+
+    // Loads the settings into their slots and fields and chooses the default market tab.
+    void FormCreate() override;
+    // Writes the five number settings back; a file that cannot be written keeps the window open.
+    bool FormClose() override;
 
     void Button1Click();
 
@@ -110,6 +121,10 @@ public:
 
 private:
     static std::vector<std::string> lotSizes();
+    void loadSlot(const SettingsStore& store, Slot& slot, std::string_view file);
+    std::vector<Slot*> settingsSlots();
+
+    std::set<const Slot*> loadedSlots_;
 };
 
 } // namespace pelorix

@@ -1,0 +1,146 @@
+#include "support/recording_dialogs.h"
+#include "support/temp_folder.h"
+#include "ui/program.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace pelorix {
+namespace {
+
+using testing::RecordingDialogs;
+using testing::RecordingShell;
+using testing::TempFolder;
+
+// A program folder as shipped: the seven settings files and the reference database.
+class StartUp : public ::testing::Test {
+protected:
+    StartUp() {
+        folder.writeBytes("capital.txt", "100000");
+        folder.writeBytes("risk.txt", "2");
+        folder.writeBytes("go.txt", "3000");
+        folder.writeBytes("kolvo.txt", "3");
+        folder.writeBytes("coefficient.txt", "10");
+        folder.writeBytes("type.txt", "2");
+        folder.writeBytes("currency.txt", "\xF0\xF3\xE1."); // "руб." in Windows-1251
+        folder.createDatabase();
+    }
+
+    Program& start() {
+        program = std::make_unique<Program>(env);
+        program->create();
+        return *program;
+    }
+
+    std::string cannotOpen(const std::string& file) const {
+        return "error: Cannot open file \"" + folder.file(file).string() +
+               "\". No such file or directory. [Pelorix]";
+    }
+
+    TempFolder folder;
+    RecordingDialogs dialogs;
+    RecordingShell shell;
+    Environment env{dialogs, shell, folder.path(), ',', "Pelorix"};
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(StartUp, LoadsTheSettingsIntoSlotsAndFieldsAndChoosesTheDefaultTab) {
+    auto& f1 = start().Form1;
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(f1.Edit1.text(), "100000");
+    EXPECT_EQ(f1.Edit2.text(), "2");
+    EXPECT_EQ(f1.Edit9.text(), "3000");
+    EXPECT_EQ(f1.Edit11.text(), "3");
+    EXPECT_EQ(f1.Edit10.text(), "10");
+    EXPECT_EQ(f1.Edit3.text(), "0");
+    EXPECT_EQ(f1.Label16.text(), " руб.");
+    EXPECT_EQ(f1.Label32.text(), " руб.");
+    EXPECT_EQ(f1.m7.text(), "руб.");
+    EXPECT_EQ(f1.TabControl1.tabIndex(), 1);
+    EXPECT_EQ(f1.Label43.text().rfind("Если вы знаете", 0), 0u);
+    EXPECT_EQ(program->Form4.ComboBox1.text(), "руб.");
+    EXPECT_TRUE(program->Form4.RB2.checked());
+    EXPECT_FALSE(program->Form4.RB1.checked());
+}
+
+TEST_F(StartUp, TheDefaultTabIsChosenOnlyByAnExactCode) {
+    for (const auto& [code, tab] : std::vector<std::pair<std::string, int>>{
+             {"1", 0}, {"2", 1}, {"3", 2}, {"3\r\n", 0}, {"", 0}, {"4", 0}}) {
+        folder.writeBytes("type.txt", code);
+        EXPECT_EQ(start().Form1.TabControl1.tabIndex(), tab) << code;
+    }
+}
+
+TEST_F(StartUp, AMissingCurrencyFileStopsTheMainWindowAndTheSettingsWindowGoesOn) {
+    std::filesystem::remove(folder.file("currency.txt"));
+    auto& p = start();
+    EXPECT_EQ(dialogs.boxes, std::vector<std::string>{cannotOpen("currency.txt")});
+    EXPECT_EQ(p.Form1.Edit1.text(), "0");
+    EXPECT_EQ(p.Form1.Label16.text(), "руб.");
+    EXPECT_EQ(p.Form4.ComboBox1.text(), "");
+    EXPECT_TRUE(p.Form4.ADOTable2.active());
+}
+
+TEST_F(StartUp, AMissingTypeFileAlsoLeavesTheCommissionTableClosed) {
+    std::filesystem::remove(folder.file("type.txt"));
+    auto& p = start();
+    EXPECT_EQ(dialogs.boxes,
+              (std::vector<std::string>{cannotOpen("type.txt"), cannotOpen("type.txt")}));
+    EXPECT_EQ(p.Form1.m7.text(), "руб.") << "loaded before the failing file";
+    EXPECT_EQ(p.Form1.Edit1.text(), "0") << "loaded after it";
+    EXPECT_FALSE(p.Form4.ADOTable2.active());
+    EXPECT_TRUE(p.Form3.ADOTable1.active());
+}
+
+TEST_F(StartUp, AMissingDatabaseGivesOneErrorPerWindowAndCreatesNoFile) {
+    std::filesystem::remove(folder.file("currency.mdb"));
+    auto& p = start();
+    const std::string missing =
+        "error: Could not find file '" + folder.file("currency.mdb").string() + "'. [Pelorix]";
+    EXPECT_EQ(dialogs.boxes, (std::vector<std::string>{missing, missing, missing}));
+    EXPECT_FALSE(folder.exists("currency.mdb"));
+    EXPECT_EQ(p.Form1.Edit1.text(), "100000");
+    EXPECT_EQ(p.Form3.Label2.text().rfind("Для добавления", 0), 0u);
+    EXPECT_FALSE(p.Form3.ADOTable1.active());
+}
+
+TEST_F(StartUp, ClosingWritesTheFiveNumberSettingsBackByteForByte) {
+    folder.writeBytes("capital.txt", "100000,50");
+    auto& p = start();
+    p.Form1.Memo5.setText("2,5");
+    EXPECT_TRUE(p.close(p.Form1));
+    EXPECT_EQ(folder.readBytes("capital.txt"), "100000,50");
+    EXPECT_EQ(folder.readBytes("risk.txt"), "2,5");
+    EXPECT_EQ(folder.readBytes("kolvo.txt"), "3");
+    EXPECT_FALSE(folder.exists("Capital.txt")) << "one file under either spelling";
+}
+
+TEST_F(StartUp, ASettingNeverLoadedIsNotWipedAtClose) {
+    std::filesystem::remove(folder.file("capital.txt"));
+    folder.writeBytes("kolvo.txt", "7");
+    auto& p = start(); // stops at capital.txt: kolvo.txt is never read
+    EXPECT_TRUE(p.close(p.Form1));
+    EXPECT_EQ(folder.readBytes("kolvo.txt"), "7");
+    EXPECT_FALSE(folder.exists("Capital.txt"));
+}
+
+TEST_F(StartUp, AFileThatCannotBeWrittenKeepsTheMainWindowOpenAndStopsTheSaving) {
+    auto& p = start();
+    p.Form1.show();
+    std::filesystem::remove(folder.file("go.txt"));
+    std::filesystem::create_directory(folder.file("Go.txt"));
+    p.Form1.Memo3.setText("9");
+    dialogs.boxes.clear();
+    EXPECT_FALSE(p.close(p.Form1));
+    EXPECT_TRUE(p.Form1.visible());
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].rfind(
+                  "error: Cannot create file \"" + folder.file("Go.txt").string() + "\". ", 0),
+              0u)
+        << dialogs.boxes[0];
+    EXPECT_EQ(folder.readBytes("kolvo.txt"), "3") << "written after the failing file";
+}
+
+} // namespace
+} // namespace pelorix
