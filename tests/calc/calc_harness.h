@@ -1,0 +1,135 @@
+#pragma once
+
+#include "base/app_error.h"
+#include "base/current_row.h"
+#include "calc/trade_ticket.h"
+#include "support/recording_dialogs.h"
+#include "ui/tform1.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelorix::testing {
+
+// The commission row as a field → text map. A field that is absent or holds kNull is a missing
+// value, which the data layer cannot turn into text.
+class FakeCommissionRow : public CurrentRow {
+public:
+    static constexpr std::string_view kNull = "<null>";
+
+    std::string fieldText(std::string_view field) const override {
+        reads.push_back(std::string(field));
+        auto it = fields.find(field);
+        if (it == fields.end() || it->second == kNull)
+            throw AppError("Could not convert variant of type (Null) into type (OleStr)");
+        return it->second;
+    }
+
+    std::map<std::string, std::string, std::less<>> fields{
+        {"combrspot", "0"}, {"comstockspot", "0"}, {"combrfut", "0"}, {"comstockfut", "0"}};
+    mutable std::vector<std::string> reads;
+};
+
+// A ticket as the user types it. Fields a market does not use keep harmless values.
+struct Ticket {
+    std::string side = "Лонг";
+    int tab = 0;
+    std::string capital = "100000";
+    std::string risk = "2";
+    std::string entry = "100";
+    std::string stop = "95";
+    std::string target = "115";
+    std::string margin = "5000";
+    std::string contracts = "3";
+    std::string pointValue = "10";
+    std::string instrument = "EUR/USD";
+    std::string lot = "10000";
+    std::string usdRate = "";
+    bool usdRateShown = false;
+};
+
+// The main window in a comma locale, its commission row and a recording of every box shown.
+class CalcHarness {
+public:
+    CalcHarness() {
+        form.commissionRow = &rates;
+        form.m7.setText("руб.");
+    }
+
+    void enter(const Ticket& t) {
+        form.TabControl1.setTabIndex(t.tab);
+        form.ComboBox1.setText(t.side);
+        form.Edit1.setText(t.capital);
+        form.Edit2.setText(t.risk);
+        form.Edit3.setText(t.entry);
+        form.Edit4.setText(t.stop);
+        form.Edit5.setText(t.target);
+        form.Edit9.setText(t.margin);
+        form.Edit11.setText(t.contracts);
+        form.Edit10.setText(t.pointValue);
+        form.ComboBox3.setText(t.instrument);
+        form.ComboBox2.setText(t.lot);
+        form.Edit15.setText(t.usdRate);
+        form.Edit15.setVisible(t.usdRateShown);
+    }
+
+    // A click on the calculate button, behind the handler boundary as the skin runs it.
+    void press() {
+        runHandler(env, [this] { form.Button1Click(); });
+    }
+
+    // Every result a calculation may write, with a marker so that what it leaves alone shows.
+    void markResults(const std::string& marker = "прежнее") {
+        for (TextControl* c : resultControls())
+            c->setText(marker);
+        form.Label43.setText("цитата");
+        form.Label11.setText("ГО:");
+        form.Label21.setVisible(false);
+        form.Label22.setVisible(false);
+    }
+
+    std::map<std::string, std::string> results() {
+        std::map<std::string, std::string> texts;
+        for (TextControl* c : resultControls())
+            texts[c->name()] = c->text();
+        return texts;
+    }
+
+    // The window's fields as the calculation sees them, for driving it past the button.
+    TradeTicket ticketView() {
+        return {form.Edit1,  form.Edit2,     form.Edit3,       form.Edit4,
+                form.Edit5,  form.ComboBox1, form.TabControl1, form.Edit9,
+                form.Edit11, form.Edit10,    form.ComboBox3,   form.ComboBox2,
+                form.Edit14, form.Edit15,    form.m7,          env.decimalSeparator};
+    }
+    ResultView resultView() {
+        return {form.Edit7,   form.Edit8,   form.Edit12,  form.Edit13,  form.Label17,
+                form.Label20, form.Label42, form.Label21, form.Label22, form.Label23,
+                form.Label24, form.Label39, form.Label40, form.Label11, form.Label43};
+    }
+
+    RecordingDialogs dialogs;
+    RecordingShell shell;
+    Environment env{dialogs, shell, "/tmp", ','};
+    FakeCommissionRow rates;
+    TForm1 form{env};
+
+private:
+    std::vector<TextControl*> resultControls() {
+        return {&form.Edit7,   &form.Edit8,   &form.Edit12,  &form.Edit13,
+                &form.Label17, &form.Label20, &form.Label42, &form.Label23,
+                &form.Label24, &form.Label39, &form.Label40};
+    }
+};
+
+inline std::string info(const std::string& message) {
+    return "info: " + message;
+}
+inline std::string errorBox(const std::string& text) {
+    return "error: " + text + " [Pelorix]";
+}
+
+} // namespace pelorix::testing
