@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include "base/app_error.h"
+#include "base/text.h"
 #include "settings/atomic_file.h"
 #include "settings/file_encoding.h"
 
@@ -15,14 +16,6 @@
 namespace pelorix {
 
 namespace {
-
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
 
 [[noreturn]] void throwOpenError(const std::filesystem::path& path, int error) {
     throw AppError("Cannot open file \"" + path.string() + "\". " + std::strerror(error));
@@ -64,7 +57,7 @@ std::filesystem::path SettingsStore::pathOf(std::string_view fileName) const {
     for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string name = it->path().filename().string();
-        if (equalIgnoringAsciiCase(name, fileName) && (!match || name < *match))
+        if (equalsIgnoringAsciiCase(name, fileName) && (!match || name < *match))
             match = std::move(name);
     }
     return folder_ / (match ? *match : std::string(fileName));

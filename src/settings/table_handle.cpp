@@ -2,6 +2,7 @@
 
 #include "base/app_error.h"
 #include "base/numbers.h"
+#include "base/text.h"
 #include "settings/connection.h"
 #include "settings/statement.h"
 
@@ -11,14 +12,6 @@
 namespace pelorix {
 
 namespace {
-
-char asciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
-}
 
 // SQLite's rule for a column's affinity: whatever is not text or blob holds numbers, so a text
 // typed into it must be converted here, in the user's locale, not left to SQLite's own parser.
@@ -49,7 +42,7 @@ void TableHandle::requireOpen() const {
 
 std::size_t TableHandle::fieldIndex(std::string_view field) const {
     for (std::size_t i = 0; i < columns_.size(); ++i)
-        if (sameName(columns_[i].name, field)) return i;
+        if (equalsIgnoringAsciiCase(columns_[i].name, field)) return i;
     throw AppError(name_ + ": Field '" + std::string(field) + "' not found");
 }
 
@@ -204,13 +197,18 @@ void TableHandle::cancel() {
     if (state_ == State::Editing) {
         rows_[current_] = std::move(*beforeEdit_);
     } else if (state_ == State::Inserting) {
-        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
-        if (current_ >= rows_.size()) current_ = rows_.empty() ? 0 : rows_.size() - 1;
-        eof_ = rows_.empty();
+        dropCurrentRow();
     }
     state_ = State::Browsing;
     modified_ = false;
     beforeEdit_.reset();
+}
+
+// The row after the dropped one becomes current, or the new last row.
+void TableHandle::dropCurrentRow() {
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
+    if (current_ >= rows_.size()) current_ = rows_.empty() ? 0 : rows_.size() - 1;
+    eof_ = rows_.empty();
 }
 
 void TableHandle::checkBrowseMode() {
@@ -234,9 +232,7 @@ void TableHandle::remove() {
                     connection_.file());
     erase.bind(1, rows_[current_].rowid);
     erase.step();
-    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
-    if (current_ >= rows_.size()) current_ = rows_.empty() ? 0 : rows_.size() - 1;
-    eof_ = rows_.empty();
+    dropCurrentRow();
     state_ = State::Browsing;
     modified_ = false;
     beforeEdit_.reset();

@@ -89,6 +89,7 @@ private:
     const FieldValue& currentValue(std::size_t column) const;
     std::string textOf(const FieldValue& value) const;
     void writeCurrentRow();
+    void dropCurrentRow();
     void reloadRow(Row& row);
 
     Connection& connection_;
