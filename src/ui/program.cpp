@@ -40,7 +40,10 @@ void Program::wireMenu() {
     Form1.Forex1.onClick = [this] { Form4.show(); };
     Form1.Forex2.onClick = [this] { Form3.show(); };
     Form1.N4.onClick = [this] { Form5.show(); };
-    Form1.N2.onClick = [this] { Form2.show(); };
+    // The About window is made visible; one already open is not brought to the front.
+    Form1.N2.onClick = [this] {
+        if (!Form2.visible()) Form2.show();
+    };
     Form2.Button1.onClick = [this] { Form2.hide(); };
 }
 
