@@ -2,6 +2,7 @@
 
 #include "app/key_events.h"
 #include "app/named_objects.h"
+#include "app/table_grid_model.h"
 #include "ui/program.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableView>
 
 #include <utility>
 
@@ -137,6 +139,11 @@ void Binder::attach(Control& control, QObject& object) {
                 [this, &control] {
                     if (control.onClick) run(control.onClick);
                 });
+        break;
+    case ControlKind::Grid:
+        // The editing keys reach the grid's key-down handler through the event filter.
+        attachGridView(static_cast<QTableView&>(widget), static_cast<Grid&>(control),
+                       [this](const std::function<void()>& handler) { run(handler); });
         break;
     case ControlKind::Label:
     case ControlKind::Image: {

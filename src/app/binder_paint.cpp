@@ -1,6 +1,7 @@
 #include "app/binder.h"
 
 #include "app/display_text.h"
+#include "app/table_grid_model.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableView>
 
 namespace pelorix {
 
@@ -140,6 +142,10 @@ void Binder::paint(Control& control) {
         break;
     case ControlKind::Image:
         paintPicture(static_cast<QLabel&>(widget), static_cast<Image&>(control));
+        break;
+    case ControlKind::Grid:
+        if (auto* model = qobject_cast<TableGridModel*>(static_cast<QTableView&>(widget).model()))
+            model->refresh();
         break;
     default:
         break;

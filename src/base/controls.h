@@ -203,20 +203,6 @@ private:
     std::string picture_;
 };
 
-// A grid over a table handle; the skin shows the handle's rows in the visible columns.
-class Grid : public Control {
-public:
-    struct Column {
-        std::string field;
-        std::string title;
-        int width = 64;
-        bool visible = true;
-    };
-    Grid(std::string name, std::vector<Column> columns)
-        : Control(ControlKind::Grid, std::move(name)), columns(std::move(columns)) {}
-    std::vector<Column> columns;
-};
-
 // A control the behaviour never talks to beyond its visibility (the hidden navigator).
 class Placeholder : public Control {
 public:

@@ -13,6 +13,7 @@ TForm3::TForm3(const Environment& env) : Form(env, "Form3", "Справочни�
     DBComboBox1.readOnlyList = true;
     DBNavigator1.setVisible(false);
     Image1.setVisible(false);
+    DBGrid1.bind(ADOTable1, env.dialogs);
 }
 
 void TForm3::FormCreate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/form.h"
+#include "base/grid.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
 #include "settings/table_handle.h"

@@ -40,9 +40,14 @@ void TableHandle::requireOpen() const {
         throw AppError(name_ + ": Cannot perform this operation on a closed dataset");
 }
 
-std::size_t TableHandle::fieldIndex(std::string_view field) const {
+std::optional<std::size_t> TableHandle::findField(std::string_view field) const {
     for (std::size_t i = 0; i < columns_.size(); ++i)
         if (equalsIgnoringAsciiCase(columns_[i].name, field)) return i;
+    return std::nullopt;
+}
+
+std::size_t TableHandle::fieldIndex(std::string_view field) const {
+    if (const auto index = findField(field)) return *index;
     throw AppError(name_ + ": Field '" + std::string(field) + "' not found");
 }
 
@@ -87,6 +92,7 @@ void TableHandle::open() {
     eof_ = rows_.empty();
     modified_ = false;
     state_ = State::Browsing;
+    notify();
 }
 
 void TableHandle::close() {
@@ -97,6 +103,11 @@ void TableHandle::close() {
     eof_ = true;
     modified_ = false;
     beforeEdit_.reset();
+    notify();
+}
+
+void TableHandle::notify() const {
+    if (observer_) observer_();
 }
 
 void TableHandle::edit() {
@@ -110,6 +121,7 @@ void TableHandle::edit() {
     changed_.assign(columns_.size(), false);
     modified_ = false;
     state_ = State::Editing;
+    notify();
 }
 
 void TableHandle::insert() {
@@ -123,6 +135,7 @@ void TableHandle::insert() {
     changed_.assign(columns_.size(), false);
     modified_ = false;
     state_ = State::Inserting;
+    notify();
 }
 
 void TableHandle::post() {
@@ -175,6 +188,7 @@ void TableHandle::writeCurrentRow() {
     modified_ = false;
     beforeEdit_.reset();
     reloadRow(row);
+    notify();
 }
 
 // What the file now holds for the row (its defaults, its own conversions). The row is saved
@@ -202,6 +216,7 @@ void TableHandle::cancel() {
     state_ = State::Browsing;
     modified_ = false;
     beforeEdit_.reset();
+    notify();
 }
 
 // The row after the dropped one becomes current, or the new last row.
@@ -236,12 +251,14 @@ void TableHandle::remove() {
     state_ = State::Browsing;
     modified_ = false;
     beforeEdit_.reset();
+    notify();
 }
 
 void TableHandle::first() {
     checkBrowseMode();
     current_ = 0;
     eof_ = rows_.empty();
+    notify();
 }
 
 void TableHandle::next() {
@@ -252,6 +269,7 @@ void TableHandle::next() {
     } else {
         eof_ = true;
     }
+    notify();
 }
 
 bool TableHandle::eof() const {
@@ -267,6 +285,7 @@ bool TableHandle::locate(std::string_view field, std::string_view value) {
         if (!cell.isNull() && textOf(cell) == value) {
             current_ = i;
             eof_ = false;
+            notify();
             return true;
         }
     }
@@ -293,6 +312,7 @@ void TableHandle::moveTo(int row) {
         throw AppError(name_ + ": Row " + std::to_string(row + 1) + " does not exist");
     current_ = static_cast<std::size_t>(row);
     eof_ = false;
+    notify();
 }
 
 std::vector<std::string> TableHandle::columnNames() const {
@@ -308,6 +328,11 @@ std::string TableHandle::cellText(int row, int column) const {
     const FieldValue& cell =
         rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(column)];
     return cell.isNull() ? std::string() : textOf(cell);
+}
+
+std::string TableHandle::cellText(int row, std::string_view field) const {
+    const auto column = findField(field);
+    return column ? cellText(row, static_cast<int>(*column)) : std::string();
 }
 
 std::string TableHandle::fieldText(std::string_view field) const {
@@ -331,6 +356,23 @@ void TableHandle::setFieldText(std::string_view field, std::string_view text) {
     rows_[current_].values[column] = std::move(value);
     changed_[column] = true;
     modified_ = true;
+    notify();
+}
+
+bool TableHandle::fieldModified(std::string_view field) const {
+    if (!editPending()) return false;
+    return changed_[fieldIndex(field)];
+}
+
+void TableHandle::revertField(std::string_view field) {
+    requireOpen();
+    const std::size_t column = fieldIndex(field);
+    if (!editPending() || !changed_[column]) return;
+    rows_[current_].values[column] =
+        state_ == State::Editing ? beforeEdit_->values[column] : FieldValue{};
+    changed_[column] = false;
+    modified_ = std::ranges::find(changed_, true) != changed_.end();
+    notify();
 }
 
 } // namespace pelorix

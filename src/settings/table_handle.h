@@ -1,9 +1,11 @@
 #pragma once
 
 #include "base/current_row.h"
+#include "base/grid_table.h"
 #include "settings/field_value.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +23,7 @@ class Connection;
 //
 // Moving (first, next, locate, moveTo, insert) ends a pending edit first: a row with changes is
 // saved, one without is left as it was. That is how typing in a bound control reaches the file.
-class TableHandle : public CurrentRow {
+class TableHandle : public CurrentRow, public GridTable {
 public:
     enum class State { Closed, Browsing, Editing, Inserting };
 
@@ -34,6 +36,9 @@ public:
     bool active() const { return state_ != State::Closed; }
     // Whether the pending edit holds changes.
     bool modified() const { return modified_; }
+    bool editPending() const override {
+        return state_ == State::Editing || state_ == State::Inserting;
+    }
 
     // Closed → browsing on the first row (end-of-table at once when empty); nothing when open.
     // Opens the connection; its failure leaves the handle closed.
@@ -41,15 +46,15 @@ public:
     // Back to closed; a pending edit is dropped.
     void close();
 
-    void edit();   // browsing → editing; on an empty table inserting instead
-    void insert(); // a new empty row before the current one, inserting
-    void post();   // editing or inserting → browsing, the row written to the file
-    void cancel(); // editing or inserting → browsing, changes dropped, a new row gone
+    void edit();            // browsing → editing; on an empty table inserting instead
+    void insert() override; // a new empty row before the current one, inserting
+    void post();            // editing or inserting → browsing, the row written to the file
+    void cancel() override; // editing or inserting → browsing, changes dropped, a new row gone
     // Ends a pending edit the way moving does: saves a changed row, cancels an unchanged one.
     void checkBrowseMode();
     // Deletes the current row from the file and the copy; an inserted row is just cancelled;
     // on an empty table nothing happens.
-    void remove();
+    void remove() override;
 
     void first();
     void next(); // past the last row sets end-of-table and stays on that row
@@ -59,19 +64,27 @@ public:
     bool locate(std::string_view field, std::string_view value);
 
     // For grids.
-    int rowCount() const;
-    int currentIndex() const; // -1 when closed or empty
-    void moveTo(int row);
+    int rowCount() const override;
+    int currentIndex() const override; // -1 when closed or empty
+    void moveTo(int row) override;
     std::vector<std::string> columnNames() const;
     // A cell for display: Null shows as the empty text; out of range gives the empty text.
     std::string cellText(int row, int column) const;
+    std::string cellText(int row, std::string_view field) const override;
 
     // The current row's value, changes not yet saved included. Null cannot be read as text.
     std::string fieldText(std::string_view field) const override;
     bool isNull(std::string_view field) const;
     // Sets a value from text; a numeric column converts it with parseNumber (the empty text
     // stores Null). Starts editing first when browsing, as a bound control does.
-    void setFieldText(std::string_view field, std::string_view text);
+    void setFieldText(std::string_view field, std::string_view text) override;
+    // Whether the pending edit changed the field; taking back that change restores the value
+    // the row had when the edit began (none for a new row), leaving other changes pending.
+    bool fieldModified(std::string_view field) const override;
+    void revertField(std::string_view field) override;
+
+    // Told after every change of the rows, the current row, a value or the state.
+    void setObserver(std::function<void()> observer) override { observer_ = std::move(observer); }
 
 private:
     struct Column {
@@ -85,12 +98,14 @@ private:
     };
 
     void requireOpen() const;
+    std::optional<std::size_t> findField(std::string_view field) const;
     std::size_t fieldIndex(std::string_view field) const;
     const FieldValue& currentValue(std::size_t column) const;
     std::string textOf(const FieldValue& value) const;
     void writeCurrentRow();
     void dropCurrentRow();
     void reloadRow(Row& row);
+    void notify() const;
 
     Connection& connection_;
     std::string name_;
@@ -105,6 +120,7 @@ private:
     bool modified_ = false;
     std::vector<bool> changed_;     // per column, in the pending edit
     std::optional<Row> beforeEdit_; // the current row as it was when editing started
+    std::function<void()> observer_;
 };
 
 } // namespace pelorix

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "ui/program.h"
 
+#include <charconv>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +38,10 @@ of the line after one blank, with C escapes (\r \n \t \" \\).
   key FormN.Control KEY       focus the control and press KEY: Enter Left Right Up Down Insert
                               CtrlDelete Escape Delete
   click FormN.Control         focus it when it takes focus, then click it
+  row FormN.Grid N            focus the grid and choose its line N (counted from 0); the row
+                              left is stored when changed
+  cell FormN.Grid TEXT        focus the grid and type TEXT into the cell of its current line
+                              (the first shown column), as a finished cell edit hands it over
   tab N                       the user chooses tab N of the main window's tab strip
   select FormN.Control ITEM   choose ITEM from a list box
   menu ITEMNAME               choose a menu item of the main window (e.g. Forex1, N2)
@@ -53,7 +58,8 @@ and for dump, a line per window and per control:
   Form1 caption="Pelorix" visible=1
   Form1.Edit7 text="5" visible=1 enabled=1 color=white
 labels add font=#RRGGBB, list boxes items=N, tab strips index=N, option buttons checked=0|1,
-pictures picture="FILE". Texts are printed with C escapes.
+pictures picture="FILE", grids rows=N current=N (-1 for none) lines="A|B|…" (the first shown
+column of each line). Texts are printed with C escapes.
 )";
 
 class PrintingDialogs : public Dialogs {
@@ -94,6 +100,12 @@ struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+std::size_t shownColumn(const Grid& grid) {
+    for (std::size_t i = 0; i < grid.columns.size(); ++i)
+        if (grid.columns[i].visible) return i;
+    throw ScriptError(grid.name() + " shows no column");
+}
+
 void dumpControl(const Form& form, const Control& c) {
     std::cout << form.name() << '.' << c.name();
     if (const auto* t = dynamic_cast<const TextControl*>(&c))
@@ -119,6 +131,15 @@ void dumpControl(const Form& form, const Control& c) {
                          fs::path(static_cast<const Image&>(c).picture()).filename().string())
                   << '"';
         break;
+    case ControlKind::Grid: {
+        const auto& grid = static_cast<const Grid&>(c);
+        std::cout << " rows=" << grid.rowCount() << " current=" << grid.currentRow() << " lines=\"";
+        for (int row = 0; row < grid.rowCount(); ++row)
+            std::cout << (row ? "|" : "")
+                      << scenario::escape(grid.cellText(row, shownColumn(grid)));
+        std::cout << '"';
+        break;
+    }
     default:
         break;
     }
@@ -180,6 +201,21 @@ public:
             auto [form, control, ignored] = target(rest);
             if (takesFocus(control->kind())) focus(*form, *control);
             if (control->onClick) program_.dispatch(control->onClick);
+        } else if (command == "row" || command == "cell") {
+            auto [form, control, text] = target(rest);
+            auto& grid = gridControl(control);
+            focus(*form, *control);
+            if (command == "row") {
+                int row = 0;
+                const auto [end, error] =
+                    std::from_chars(text.data(), text.data() + text.size(), row);
+                if (error != std::errc() || end != text.data() + text.size())
+                    throw ScriptError("row takes a line number, got " + text);
+                program_.dispatch([&grid, row] { grid.chooseRow(row); });
+            } else {
+                program_.dispatch(
+                    [&grid, t = text] { grid.typeCell(grid.currentRow(), shownColumn(grid), t); });
+            }
         } else if (command == "tab") {
             const int index = std::stoi(rest);
             auto& tabs = program_.Form1.TabControl1;
@@ -225,6 +261,11 @@ private:
         auto* t = dynamic_cast<TextControl*>(c);
         if (!t) throw ScriptError(c->name() + " holds no text");
         return *t;
+    }
+
+    static Grid& gridControl(Control* c) {
+        if (c->kind() != ControlKind::Grid) throw ScriptError(c->name() + " is not a grid");
+        return static_cast<Grid&>(*c);
     }
 
     void focus(Form& form, Control& control) {
