@@ -4,5 +4,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/tools/build.sh"
+"$root/tools/check-format.sh"
 cd "$root/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

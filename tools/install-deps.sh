@@ -2,7 +2,7 @@
 # Installs, from Debian 12's packages, whatever of the build and test tools is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libsqlite3-dev sqlite3 libgtest-dev libgmock-dev)
+          libsqlite3-dev sqlite3 libgtest-dev libgmock-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -125,8 +125,7 @@ public:
 
 class ComboBox : public TextControl {
 public:
-    explicit ComboBox(std::string name, std::string text = {},
-                      std::vector<std::string> items = {});
+    explicit ComboBox(std::string name, std::string text = {}, std::vector<std::string> items = {});
     const std::vector<std::string>& items() const { return items_; }
     void setItems(std::vector<std::string> items);
     void addItem(const std::string& item);
