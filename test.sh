@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Pelorix and runs every test: unit and window-model tests, offscreen GUI tests and the
-# golden scenarios.
+# Builds Pelorix, checks the code style and runs every test: unit and window-model tests,
+# offscreen GUI tests and the golden scenarios.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/tools/build.sh"
