@@ -2,6 +2,8 @@
 
 #include "base/app_error.h"
 
+#include "support/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -15,21 +17,13 @@
 namespace pelorix {
 namespace {
 
+using testing::errorOf;
+
 // Cases are written with a comma; each separator test reruns them with the separator swapped in.
 std::string withSep(std::string text, char sep) {
     for (char& c : text)
         if (c == ',') c = sep;
     return text;
-}
-
-// The message of the AppError that `action` throws, or a marker when it throws none.
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.message();
-    }
-    return "<no error>";
 }
 
 const std::string kDivisionByZero = "Floating point division by zero";

@@ -4,7 +4,9 @@
 #include "settings/table_handle.h"
 #include "support/temp_folder.h"
 
+#include "support/error_of.h"
 #include <algorithm>
+
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -13,13 +15,9 @@ namespace {
 
 using testing::TempFolder;
 
+// What opening the table reports, or "(no error)".
 std::string openError(TableHandle& table) {
-    try {
-        table.open();
-    } catch (const AppError& e) {
-        return e.message();
-    }
-    return "(no error)";
+    return testing::errorOf([&] { table.open(); });
 }
 
 TEST(ConnectionString, NamesTheDatabaseBesideTheProgram) {

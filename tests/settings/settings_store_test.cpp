@@ -2,9 +2,11 @@
 #include "settings/settings_store.h"
 #include "support/temp_folder.h"
 
+#include "support/error_of.h"
 #include <csignal>
 #include <filesystem>
 #include <functional>
+
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
@@ -12,20 +14,13 @@
 namespace pelorix {
 namespace {
 
+using testing::errorOf;
+
 using testing::TempFolder;
 
 std::size_t entryCount(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
                                                   std::filesystem::directory_iterator()));
-}
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.message();
-    }
-    return "(no error)";
 }
 
 class SettingsStoreTest : public ::testing::Test {
@@ -139,31 +134,31 @@ TEST_F(SettingsStoreTest, OfTwoSpellingsOnDiskReadAndWriteUseTheSameOne) {
 }
 
 TEST_F(SettingsStoreTest, MissingFileFailsWithTheOpenError) {
-    EXPECT_EQ(messageOf([&] { store.load("type.txt"); }), "Cannot open file \"" +
-                                                              folder.file("type.txt").string() +
-                                                              "\". No such file or directory");
+    EXPECT_EQ(errorOf([&] { store.load("type.txt"); }), "Cannot open file \"" +
+                                                            folder.file("type.txt").string() +
+                                                            "\". No such file or directory");
 }
 
 TEST_F(SettingsStoreTest, FolderInPlaceOfTheFileFailsBothWays) {
     std::filesystem::create_directory(folder.file("Kolvo.txt"));
     const std::string path = folder.file("Kolvo.txt").string();
-    EXPECT_EQ(messageOf([&] { store.load("kolvo.txt"); }),
+    EXPECT_EQ(errorOf([&] { store.load("kolvo.txt"); }),
               "Cannot open file \"" + path + "\". Is a directory");
-    EXPECT_EQ(messageOf([&] { store.save("Kolvo.txt", "3"); }),
+    EXPECT_EQ(errorOf([&] { store.save("Kolvo.txt", "3"); }),
               "Cannot create file \"" + path + "\". Is a directory");
     EXPECT_EQ(entryCount(folder.path()), 1u) << "the temporary file is left behind";
 }
 
 TEST_F(SettingsStoreTest, MissingFolderFailsWithTheCreateError) {
     SettingsStore nowhere(folder.file("gone"));
-    EXPECT_EQ(messageOf([&] { nowhere.save("risk.txt", "2"); }),
+    EXPECT_EQ(errorOf([&] { nowhere.save("risk.txt", "2"); }),
               "Cannot create file \"" + folder.file("gone").string() +
                   "/risk.txt\". No such file or directory");
 }
 
 TEST_F(SettingsStoreTest, CharacterOutsideTheCodePageIsRefusedAndTheOldValueStays) {
     folder.writeBytes("currency.txt", "USD");
-    EXPECT_EQ(messageOf([&] { store.save("currency.txt", "\xE5\x85\x83"); }), // 元
+    EXPECT_EQ(errorOf([&] { store.save("currency.txt", "\xE5\x85\x83"); }), // 元
               "Cannot create file \"" + folder.file("currency.txt").string() +
                   "\". The character \"\xE5\x85\x83\" (U+5143) cannot be written in the "
                   "Windows-1251 code page");
@@ -182,7 +177,7 @@ TEST_F(SettingsStoreTest, WriteFailingHalfwayKeepsTheOldValue) {
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = messageOf([&] { store.save("Capital.txt", big); });
+    const std::string message = errorOf([&] { store.save("Capital.txt", big); });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

@@ -4,14 +4,18 @@
 #include "settings/table_handle.h"
 #include "support/temp_folder.h"
 
+#include "support/error_of.h"
 #include <algorithm>
 #include <functional>
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <sqlite3.h>
 
 namespace pelorix {
 namespace {
+
+using testing::errorOf;
 
 using testing::TempFolder;
 using State = TableHandle::State;
@@ -24,15 +28,6 @@ CREATE TABLE curr (currency TEXT);
 INSERT INTO curr VALUES ('A'), ('B'), ('C');
 CREATE TABLE commis (combrspot REAL, combrfut REAL, comstockspot REAL, comstockfut REAL);
 )";
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.message();
-    }
-    return "(no error)";
-}
 
 class TableHandleTest : public ::testing::Test {
 protected:
@@ -79,10 +74,10 @@ TEST_F(TableHandleTest, ClosedHandleRefusesEveryOperationAndFindsNoField) {
     };
     for (int round = 0; round < 2; ++round) { // never opened, then opened and closed again
         for (const auto& [name, operation] : operations)
-            EXPECT_EQ(messageOf(operation), closed) << name << " round " << round;
-        EXPECT_EQ(messageOf([&] { table.fieldText("currency"); }),
+            EXPECT_EQ(errorOf(operation), closed) << name << " round " << round;
+        EXPECT_EQ(errorOf([&] { table.fieldText("currency"); }),
                   "ADOTable1: Field 'currency' not found");
-        EXPECT_EQ(messageOf([&] { table.isNull("currency"); }),
+        EXPECT_EQ(errorOf([&] { table.isNull("currency"); }),
                   "ADOTable1: Field 'currency' not found");
         EXPECT_TRUE(table.eof());
         EXPECT_EQ(table.currentIndex(), -1);
@@ -111,8 +106,7 @@ TEST_F(TableHandleTest, FieldsReadAsTextInTheUsersLocale) {
     EXPECT_EQ(comma.fieldText("spread"), "2");
     EXPECT_EQ(comma.fieldText("Type"), "прямая");
     EXPECT_EQ(comma.fieldText("CURRENCY"), "EUR/USD");
-    EXPECT_EQ(messageOf([&] { comma.fieldText("Spread2"); }),
-              "ADOTable1: Field 'Spread2' not found");
+    EXPECT_EQ(errorOf([&] { comma.fieldText("Spread2"); }), "ADOTable1: Field 'Spread2' not found");
     EXPECT_EQ(open(kInstrumentTable, '.').fieldText("Price_step"), "0.0001");
     EXPECT_EQ(comma.columnNames(),
               (std::vector<std::string>{"currency", "Price_step", "spread", "type"}));
@@ -123,7 +117,7 @@ TEST_F(TableHandleTest, NullCannotBeReadAsTextButShowsEmptyInAGrid) {
     ASSERT_TRUE(table.locate("currency", "XXX/YYY"));
     for (const char* field : {"Price_step", "spread", "Type"}) {
         EXPECT_TRUE(table.isNull(field)) << field;
-        EXPECT_EQ(messageOf([&] { table.fieldText(field); }),
+        EXPECT_EQ(errorOf([&] { table.fieldText(field); }),
                   "Could not convert variant of type (Null) into type (OleStr)")
             << field;
     }
@@ -171,12 +165,12 @@ TEST_F(TableHandleTest, EmptyTableStartsANewRowThatPostInserts) {
 
 TEST_F(TableHandleTest, PostWhileBrowsingIsRefused) {
     TableHandle& table = currencies();
-    EXPECT_EQ(messageOf([&] { table.post(); }), "ADOTable1: Dataset not in edit or insert mode");
+    EXPECT_EQ(errorOf([&] { table.post(); }), "ADOTable1: Dataset not in edit or insert mode");
 }
 
 TEST_F(TableHandleTest, NumberColumnsConvertTextInTheLocale) {
     TableHandle& table = instruments();
-    EXPECT_EQ(messageOf([&] { table.setFieldText("spread", "2.5"); }),
+    EXPECT_EQ(errorOf([&] { table.setFieldText("spread", "2.5"); }),
               "'2.5' is not a valid floating point value");
     EXPECT_EQ(table.state(), State::Browsing);
     EXPECT_EQ(table.fieldText("spread"), "2");
@@ -227,7 +221,7 @@ TEST_F(TableHandleTest, LocateMatchesTheWholeValueWithItsCase) {
     for (const char* miss : {"eur/gbp", "EUR", "EUR/GBP ", "GBP/EUR", ""})
         EXPECT_FALSE(table.locate("currency", miss)) << miss;
     EXPECT_EQ(table.currentIndex(), 2);
-    EXPECT_EQ(messageOf([&] { table.locate("name", "EUR/GBP"); }),
+    EXPECT_EQ(errorOf([&] { table.locate("name", "EUR/GBP"); }),
               "ADOTable1: Field 'name' not found");
 }
 
@@ -355,7 +349,7 @@ TEST_F(TwoHandlesTest, EachSeesOnlyItsOwnNewRows) {
 TEST_F(TwoHandlesTest, SavingARowAnotherHandleDeletedFailsAndKeepsTheEdit) {
     theirs.remove(); // row A
     mine.setFieldText("currency", "AA");
-    EXPECT_EQ(messageOf([&] { mine.post(); }),
+    EXPECT_EQ(errorOf([&] { mine.post(); }),
               "Row cannot be located for updating. Some values may have been changed since it "
               "was last read.");
     EXPECT_EQ(mine.state(), State::Editing);
@@ -369,7 +363,7 @@ TEST_F(TwoHandlesTest, SavingWhileAnotherProgramLocksTheFileFailsAndKeepsTheEdit
     ASSERT_EQ(sqlite3_exec(locker, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
 
     mine.setFieldText("currency", "AA");
-    EXPECT_EQ(messageOf([&] { mine.post(); }),
+    EXPECT_EQ(errorOf([&] { mine.post(); }),
               "The database file '" + folder.file("currency.mdb").string() +
                   "' is locked by another program; nothing was changed, try again later");
     EXPECT_EQ(mine.state(), State::Editing);
