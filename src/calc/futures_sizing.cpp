@@ -78,11 +78,7 @@ void sizeFuturesPosition(const TradeTicket& t, const ResultView& out, PositionSi
 
     if (m > y) {
         out.comment.setText(messages::noSenseComment(false));
-        out.optimalYieldPercent.setText("");
-        out.optimalRiskPercent.setText("");
-        out.positionLine.setText("");
-        out.optimalRiskMoney.setText("");
-        out.optimalYieldMoney.setText("");
+        out.clearProposal();
         return;
     }
 

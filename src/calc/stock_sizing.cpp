@@ -73,11 +73,7 @@ void sizeStockPosition(const TradeTicket& t, const ResultView& out, PositionSide
     if (M > Y) {
         showCaptions(out);
         out.comment.setText(messages::noSenseComment(isLong));
-        out.optimalYieldPercent.setText("");
-        out.optimalRiskPercent.setText("");
-        out.optimalRiskMoney.setText("");
-        out.positionLine.setText("");
-        out.optimalYieldMoney.setText("");
+        out.clearProposal();
         return;
     }
 
@@ -90,11 +86,7 @@ void sizeStockPosition(const TradeTicket& t, const ResultView& out, PositionSide
         out.comment.setText(comment(isLong, kOverRisk));
         if (refuseZeroMarketRisk(M, dialogs)) {
             // Nothing of an earlier ticket may stand beside these figures.
-            out.positionLine.setText("");
-            out.optimalYieldPercent.setText("");
-            out.optimalRiskPercent.setText("");
-            out.optimalRiskMoney.setText("");
-            out.optimalYieldMoney.setText("");
+            out.clearProposal();
             out.positionDetail.setText("");
             return;
         }

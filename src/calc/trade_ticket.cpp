@@ -33,4 +33,10 @@ std::string TradeTicket::money(Num value) const {
     return format(value) + " " + currencyLabel.text();
 }
 
+void ResultView::clearProposal() const {
+    for (Label* label : {&optimalYieldPercent, &optimalRiskPercent, &positionLine,
+                         &optimalRiskMoney, &optimalYieldMoney})
+        label->setText("");
+}
+
 } // namespace pelorix

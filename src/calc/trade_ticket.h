@@ -66,6 +66,9 @@ struct ResultView {
     Label& optimalYieldMoney;   // Label40
     Label& marginCaption;       // Label11, the "ГО:" caption
     Label& quotationLine;       // Label43, cleared by every run
+
+    // Empties the proposed position and its risk and yield (the share count line stays).
+    void clearProposal() const;
 };
 
 // The commission rates of one run, each pair summed and kept as a double.
