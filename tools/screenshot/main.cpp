@@ -1,5 +1,6 @@
-// Renders the main window to a PNG without a display: over a temporary copy of the program
-// folder, optionally after typing a stock ticket and pressing the calculate button.
+// Renders a window to a PNG without a display, over a temporary copy of the program folder:
+// the main window (optionally after typing a stock ticket and pressing the calculate button) or
+// any other window by its name.
 #include "app/qt_dialogs.h"
 #include "app/qt_shell.h"
 #include "app/skin.h"
@@ -16,7 +17,7 @@ using namespace pelorix;
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: pelorix_screenshot OUT.png [--calculate]\n";
+        std::cerr << "usage: pelorix_screenshot OUT.png [--calculate | Form2 … Form5]\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -37,7 +38,9 @@ int main(int argc, char** argv) {
         f.Edit5.setText("115");
         program.dispatch([&f] { f.Button1Click(); });
     }
-    skin.mainWindow().show();
+    const Form* shown = argc > 2 ? program.findForm(argv[2]) : nullptr;
+    QWidget& window = shown ? skin.window(*shown) : skin.mainWindow();
+    window.show();
     app.processEvents();
-    return skin.mainWindow().grab().save(argv[1]) ? 0 : 1;
+    return window.grab().save(argv[1]) ? 0 : 1;
 }
