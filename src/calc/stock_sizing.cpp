@@ -62,13 +62,14 @@ void sizeStockPosition(const TradeTicket& t, const ResultView& out, PositionSide
     out.yieldPercent.setText(t.format(round2(g - targetCommission / C * 100)));
     const Num Y = t.number(out.yieldPercent);
 
-    if (isLong) {
-        out.yieldMoney.setText(t.money(Y / 100 * C));
-        out.marketRiskMoney.setText(t.money(M / 100 * C));
-    } else {
-        out.yieldMoney.setText(t.money(round2(Y / 100 * C)));
-        out.marketRiskMoney.setText(t.money(round2(M / 100 * C)));
-    }
+    // A percentage of the capital in money: the long side shows it unrounded, the short side to
+    // two decimals.
+    auto moneyOfPercent = [&](Num percent) {
+        const Num amount = percent / 100 * C;
+        return t.money(isLong ? amount : round2(amount));
+    };
+    out.yieldMoney.setText(moneyOfPercent(Y));
+    out.marketRiskMoney.setText(moneyOfPercent(M));
 
     if (M > Y) {
         showCaptions(out);
@@ -100,12 +101,12 @@ void sizeStockPosition(const TradeTicket& t, const ResultView& out, PositionSide
             const Num U = Y / 100 * C * R;
             out.optimalYieldPercent.setText(t.format(round2(U / d / C * 100)) + "%");
             out.optimalRiskPercent.setText(t.riskPercent.text() + "%");
-            out.optimalRiskMoney.setText(t.money(R / 100 * C));
+            out.optimalRiskMoney.setText(moneyOfPercent(R));
             out.optimalYieldMoney.setText(t.money(wholeOf(U / d)));
         } else {
             out.optimalYieldPercent.setText(t.format(round2(Q * (Y / 100) / C * 100)) + " %");
             out.optimalRiskPercent.setText(t.riskPercent.text() + " %");
-            out.optimalRiskMoney.setText(t.money(round2(R / 100 * C)));
+            out.optimalRiskMoney.setText(moneyOfPercent(R));
             out.optimalYieldMoney.setText(t.money(round2(Q * (Y / 100))));
         }
         out.positionDetail.setVisible(true);
@@ -123,13 +124,8 @@ void sizeStockPosition(const TradeTicket& t, const ResultView& out, PositionSide
     showCaptions(out);
     out.optimalYieldPercent.setText(out.yieldPercent.text() + "%");
     out.optimalRiskPercent.setText(out.marketRiskPercent.text() + "%");
-    if (isLong) {
-        out.optimalRiskMoney.setText(t.money(M / 100 * C));
-        out.optimalYieldMoney.setText(t.money(Y / 100 * C));
-    } else {
-        out.optimalRiskMoney.setText(t.money(round2(M / 100 * C)));
-        out.optimalYieldMoney.setText(t.money(round2(Y / 100 * C)));
-    }
+    out.optimalRiskMoney.setText(moneyOfPercent(M));
+    out.optimalYieldMoney.setText(moneyOfPercent(Y));
     out.positionDetail.setVisible(true);
     if (refuseZeroMarketRisk(M, dialogs)) {
         // The whole-capital figures above hold; only the share count has no answer.
