@@ -1,5 +1,6 @@
 #include "base/controls.h"
 
+#include "base/form.h"
 #include "base/text.h"
 
 #include <cstdio>
@@ -22,7 +23,10 @@ std::string Color::name() const {
     return buf;
 }
 
-Control::Control(ControlKind kind, std::string name) : kind_(kind), name_(std::move(name)) {}
+Control::Control(Form* owner, ControlKind kind, std::string name)
+    : kind_(kind), name_(std::move(name)) {
+    if (owner) owner->enrol(*this);
+}
 
 void Control::changed() const {
     if (observer_) observer_();
@@ -52,8 +56,8 @@ void Control::setFontColor(Color c) {
     changed();
 }
 
-TextControl::TextControl(ControlKind kind, std::string name, std::string text)
-    : Control(kind, std::move(name)), text_(std::move(text)) {}
+TextControl::TextControl(Form* owner, ControlKind kind, std::string name, std::string text)
+    : Control(owner, kind, std::move(name)), text_(std::move(text)) {}
 
 void TextControl::setText(const std::string& text) {
     if (text == text_) return;
@@ -77,8 +81,8 @@ void TextControl::typeChar(char32_t ch) {
     }
 }
 
-ComboBox::ComboBox(std::string name, std::string text, std::vector<std::string> items)
-    : TextControl(ControlKind::ComboBox, std::move(name), std::move(text)),
+ComboBox::ComboBox(Form* owner, std::string name, std::string text, std::vector<std::string> items)
+    : TextControl(owner, ControlKind::ComboBox, std::move(name), std::move(text)),
       items_(std::move(items)) {}
 
 void ComboBox::setItems(std::vector<std::string> items) {
@@ -97,8 +101,8 @@ void ComboBox::clearItems() {
     changed();
 }
 
-TabControl::TabControl(std::string name, std::vector<std::string> tabs)
-    : Control(ControlKind::TabControl, std::move(name)), tabs_(std::move(tabs)) {}
+TabControl::TabControl(Form* owner, std::string name, std::vector<std::string> tabs)
+    : Control(owner, ControlKind::TabControl, std::move(name)), tabs_(std::move(tabs)) {}
 
 void TabControl::setTabIndex(int index) {
     if (index == index_) return;

@@ -8,6 +8,8 @@
 
 namespace pelorix {
 
+class Form;
+
 // Colours are roles; the skin maps them to the palette. Rgb carries an explicit colour.
 struct Color {
     enum class Role { White, Red, MenuHighlight, Rgb };
@@ -46,9 +48,12 @@ constexpr char32_t kBackspace = 8;
 
 // What every control holds that the behaviour talks about, plus the handler slots a window
 // fills in. The skin listens through the observer and repaints from the model.
+// A control declared in a window names that window as its owner and joins its control list when
+// constructed, so the list always holds exactly the window's members, in declaration order.
+// A control without an owner belongs to no window.
 class Control {
 public:
-    Control(ControlKind kind, std::string name);
+    Control(Form* owner, ControlKind kind, std::string name);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -92,7 +97,7 @@ private:
 // handler at once — typed, pasted or written by the program alike; the same text runs nothing.
 class TextControl : public Control {
 public:
-    TextControl(ControlKind kind, std::string name, std::string text = {});
+    TextControl(Form* owner, ControlKind kind, std::string name, std::string text = {});
 
     const std::string& text() const { return text_; }
     void setText(const std::string& text);
@@ -113,19 +118,20 @@ private:
 
 class Edit : public TextControl {
 public:
-    explicit Edit(std::string name, std::string text = {})
-        : TextControl(ControlKind::Edit, std::move(name), std::move(text)) {}
+    Edit(Form* owner, std::string name, std::string text = {})
+        : TextControl(owner, ControlKind::Edit, std::move(name), std::move(text)) {}
 };
 
 class Label : public TextControl {
 public:
-    explicit Label(std::string name, std::string text = {})
-        : TextControl(ControlKind::Label, std::move(name), std::move(text)) {}
+    Label(Form* owner, std::string name, std::string text = {})
+        : TextControl(owner, ControlKind::Label, std::move(name), std::move(text)) {}
 };
 
 class ComboBox : public TextControl {
 public:
-    explicit ComboBox(std::string name, std::string text = {}, std::vector<std::string> items = {});
+    ComboBox(Form* owner, std::string name, std::string text = {},
+             std::vector<std::string> items = {});
     const std::vector<std::string>& items() const { return items_; }
     void setItems(std::vector<std::string> items);
     void addItem(const std::string& item);
@@ -141,7 +147,7 @@ private:
 // runs the change handler.
 class TabControl : public Control {
 public:
-    TabControl(std::string name, std::vector<std::string> tabs);
+    TabControl(Form* owner, std::string name, std::vector<std::string> tabs);
     const std::vector<std::string>& tabs() const { return tabs_; }
     int tabIndex() const { return index_; }
     void setTabIndex(int index);
@@ -155,8 +161,8 @@ private:
 
 class RadioButton : public TextControl {
 public:
-    explicit RadioButton(std::string name, std::string caption, bool checked = false)
-        : TextControl(ControlKind::RadioButton, std::move(name), std::move(caption)),
+    RadioButton(Form* owner, std::string name, std::string caption, bool checked = false)
+        : TextControl(owner, ControlKind::RadioButton, std::move(name), std::move(caption)),
           checked_(checked) {}
     bool checked() const { return checked_; }
     void setChecked(bool c);
@@ -167,33 +173,33 @@ private:
 
 class Button : public TextControl {
 public:
-    explicit Button(std::string name, std::string caption)
-        : TextControl(ControlKind::Button, std::move(name), std::move(caption)) {}
+    Button(Form* owner, std::string name, std::string caption)
+        : TextControl(owner, ControlKind::Button, std::move(name), std::move(caption)) {}
 };
 
 class GroupBox : public TextControl {
 public:
-    explicit GroupBox(std::string name, std::string caption = {})
-        : TextControl(ControlKind::GroupBox, std::move(name), std::move(caption)) {}
+    GroupBox(Form* owner, std::string name, std::string caption = {})
+        : TextControl(owner, ControlKind::GroupBox, std::move(name), std::move(caption)) {}
 };
 
 class MenuItem : public TextControl {
 public:
-    explicit MenuItem(std::string name, std::string caption)
-        : TextControl(ControlKind::MenuItem, std::move(name), std::move(caption)) {}
+    MenuItem(Form* owner, std::string name, std::string caption)
+        : TextControl(owner, ControlKind::MenuItem, std::move(name), std::move(caption)) {}
 };
 
 // A hidden text box that only holds a value (the settings slots); it has no widget.
 class Slot : public TextControl {
 public:
-    explicit Slot(std::string name) : TextControl(ControlKind::Slot, std::move(name)) {
+    Slot(Form* owner, std::string name) : TextControl(owner, ControlKind::Slot, std::move(name)) {
         setVisible(false);
     }
 };
 
 class Image : public Control {
 public:
-    explicit Image(std::string name) : Control(ControlKind::Image, std::move(name)) {}
+    Image(Form* owner, std::string name) : Control(owner, ControlKind::Image, std::move(name)) {}
     // Full path of the picture file shown; empty when none is loaded.
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& path);
@@ -205,7 +211,8 @@ private:
 // A control the behaviour never talks to beyond its visibility (the hidden navigator).
 class Placeholder : public Control {
 public:
-    Placeholder(ControlKind kind, std::string name) : Control(kind, std::move(name)) {}
+    Placeholder(Form* owner, ControlKind kind, std::string name)
+        : Control(owner, kind, std::move(name)) {}
 };
 
 } // namespace pelorix

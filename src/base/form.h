@@ -50,10 +50,11 @@ public:
 
     const Environment& env() const { return env_; }
 
-protected:
-    template <class... C> void add(C&... controls) { (controls_.push_back(&controls), ...); }
-
 private:
+    friend class Control;
+    // Called by each control of the window as it is constructed.
+    void enrol(Control& control) { controls_.push_back(&control); }
+
     void changed() const;
 
     const Environment& env_;

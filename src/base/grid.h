@@ -24,8 +24,8 @@ public:
         bool visible = true;
     };
 
-    Grid(std::string name, std::vector<Column> columns)
-        : Control(ControlKind::Grid, std::move(name)), columns(std::move(columns)) {}
+    Grid(Form* owner, std::string name, std::vector<Column> columns)
+        : Control(owner, ControlKind::Grid, std::move(name)), columns(std::move(columns)) {}
     ~Grid() override;
 
     std::vector<Column> columns;

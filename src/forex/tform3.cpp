@@ -6,8 +6,6 @@
 namespace pelorix {
 
 TForm3::TForm3(const Environment& env) : Form(env, "Form3", "Справочник валют", 276, 265) {
-    add(Label1, DBGrid1, Label6, DBComboBox1, Label7, DBEdit1, Label8, DBEdit2, Label5, Label4,
-        Label3, BitBtn1, Label2, DBNavigator1, Image1);
     for (Label* mark : {&Label5, &Label4, &Label3})
         mark->setFontColor(Color::fromRgb(255, 0, 0));
     DBComboBox1.readOnlyList = true;

@@ -21,25 +21,26 @@ public:
     TableHandle ADOTable1{ADOConnection1, "ADOTable1", std::string(kInstrumentTable),
                           env().decimalSeparator};
 
-    Label Label1{"Label1", "Здесь вы можете менять параметры "};
-    Grid DBGrid1{"DBGrid1",
+    Label Label1{this, "Label1", "Здесь вы можете менять параметры "};
+    Grid DBGrid1{this,
+                 "DBGrid1",
                  {{"currency", "Инструмент", 120, true},
                   {"Price_step", "Шаг цены", 64, false},
                   {"spread", "Спред", 64, false},
                   {"type", "Тип инструмента", 64, false}}};
-    Label Label6{"Label6", "Тип валютной пары"};
-    ComboBox DBComboBox1{"DBComboBox1", "", {"прямая", "обратная", "кросс-курс"}};
-    Label Label7{"Label7", "Шаг цены"};
-    Edit DBEdit1{"DBEdit1"};
-    Label Label8{"Label8", "Спред"};
-    Edit DBEdit2{"DBEdit2"};
-    Label Label5{"Label5", "*"};
-    Label Label4{"Label4", "*"};
-    Label Label3{"Label3", "*"};
-    Button BitBtn1{"BitBtn1", "сохранить"};
-    Label Label2{"Label2"};
-    Placeholder DBNavigator1{ControlKind::Navigator, "DBNavigator1"};
-    Image Image1{"Image1"};
+    Label Label6{this, "Label6", "Тип валютной пары"};
+    ComboBox DBComboBox1{this, "DBComboBox1", "", {"прямая", "обратная", "кросс-курс"}};
+    Label Label7{this, "Label7", "Шаг цены"};
+    Edit DBEdit1{this, "DBEdit1"};
+    Label Label8{this, "Label8", "Спред"};
+    Edit DBEdit2{this, "DBEdit2"};
+    Label Label5{this, "Label5", "*"};
+    Label Label4{this, "Label4", "*"};
+    Label Label3{this, "Label3", "*"};
+    Button BitBtn1{this, "BitBtn1", "сохранить"};
+    Label Label2{this, "Label2"};
+    Placeholder DBNavigator1{this, ControlKind::Navigator, "DBNavigator1"};
+    Image Image1{this, "Image1"};
 };
 
 } // namespace pelorix

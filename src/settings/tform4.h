@@ -27,30 +27,30 @@ public:
     TableHandle ADOTable2{ADOConnection2, "ADOTable2", std::string(kCommissionTable),
                           env().decimalSeparator};
 
-    GroupBox RadioGroup1{"RadioGroup1", "Активная закладка по умолчанию"};
-    RadioButton RB1{"RB1", " Акции", true};
-    RadioButton RB2{"RB2", " Фьючерсы"};
-    RadioButton RB3{"RB3", " Forex"};
-    GroupBox GroupBox2{"GroupBox2", "Комиссия Брокера"};
-    Label Label2{"Label2", "СПОТ"};
-    Edit DBEdit1{"DBEdit1"};
-    Label Label3{"Label3", "%"};
-    Label Label4{"Label4", "Фьюч"};
-    Edit DBEdit2{"DBEdit2"};
-    Label Label5{"Label5", "р."};
-    GroupBox GroupBox1{"GroupBox1", "Комиссия Биржи"};
-    Label Label6{"Label6", "СПОТ"};
-    Edit DBEdit3{"DBEdit3"};
-    Label Label7{"Label7", "%"};
-    Label Label8{"Label8", "Фьюч"};
-    Edit DBEdit4{"DBEdit4"};
-    Label Label9{"Label9", "р."};
-    Label Label1{"Label1", "Валюта расчёта "};
-    ComboBox ComboBox1{"ComboBox1", "руб."};
-    Button Button2{"Button2", "Отмена"};
-    Button Button1{"Button1", "Сохранить"};
-    Slot M1{"M1"};
-    Slot m2{"m2"};
+    GroupBox RadioGroup1{this, "RadioGroup1", "Активная закладка по умолчанию"};
+    RadioButton RB1{this, "RB1", " Акции", true};
+    RadioButton RB2{this, "RB2", " Фьючерсы"};
+    RadioButton RB3{this, "RB3", " Forex"};
+    GroupBox GroupBox2{this, "GroupBox2", "Комиссия Брокера"};
+    Label Label2{this, "Label2", "СПОТ"};
+    Edit DBEdit1{this, "DBEdit1"};
+    Label Label3{this, "Label3", "%"};
+    Label Label4{this, "Label4", "Фьюч"};
+    Edit DBEdit2{this, "DBEdit2"};
+    Label Label5{this, "Label5", "р."};
+    GroupBox GroupBox1{this, "GroupBox1", "Комиссия Биржи"};
+    Label Label6{this, "Label6", "СПОТ"};
+    Edit DBEdit3{this, "DBEdit3"};
+    Label Label7{this, "Label7", "%"};
+    Label Label8{this, "Label8", "Фьюч"};
+    Edit DBEdit4{this, "DBEdit4"};
+    Label Label9{this, "Label9", "р."};
+    Label Label1{this, "Label1", "Валюта расчёта "};
+    ComboBox ComboBox1{this, "ComboBox1", "руб."};
+    Button Button2{this, "Button2", "Отмена"};
+    Button Button1{this, "Button1", "Сохранить"};
+    Slot M1{this, "M1"};
+    Slot m2{this, "m2"};
 
 private:
     // The three options are exclusive: choosing one clears the others.

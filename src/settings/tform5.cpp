@@ -6,7 +6,6 @@
 namespace pelorix {
 
 TForm5::TForm5(const Environment& env) : Form(env, "Form5", "Валюта расчета", 219, 227) {
-    add(Label1, DBGrid1, Label2);
     DBGrid1.bind(ADOTable1, env.dialogs);
 }
 

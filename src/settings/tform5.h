@@ -19,9 +19,9 @@ public:
     TableHandle ADOTable1{ADOConnection1, "ADOTable1", std::string(kCurrencyTable),
                           env().decimalSeparator};
 
-    Label Label1{"Label1", "Здесь вы можете добавить валюту "};
-    Grid DBGrid1{"DBGrid1", {{"currency", "Валюта расчёта", 170, true}}};
-    Label Label2{"Label2"};
+    Label Label1{this, "Label1", "Здесь вы можете добавить валюту "};
+    Grid DBGrid1{this, "DBGrid1", {{"currency", "Валюта расчёта", 170, true}}};
+    Label Label2{this, "Label2"};
 };
 
 } // namespace pelorix

@@ -7,14 +7,6 @@
 namespace pelorix {
 
 TForm1::TForm1(const Environment& env) : Form(env, "Form1", "Pelorix", 304, 609) {
-    add(Label10, Label28, Label29, Label9, Label1, Edit1, Label16, Label34, Label2, Edit2, Label18,
-        Edit6, Label19, TabControl1, GroupBox1, Label33, Label4, Edit3, Label30, Label5, Edit4,
-        Label31, Label6, Edit5, Label32, Label37, ComboBox3, Label38, ComboBox2, Label11, Edit9,
-        Label27, Edit11, Edit15, Label25, Edit10, Edit14, Label35, Label36, Label41, Label3,
-        ComboBox1, Image1, Button1, GroupBox2, Label7, Edit7, Label12, Edit12, Label8, Edit8,
-        Label26, Edit13, GroupBox4, Label17, Label43, GroupBox3, Label20, Label42, Label21, Label23,
-        Label39, Label22, Label24, Label40, N1, online1, ofline1, N3, Forex1, Forex2, N4, N2, Memo1,
-        Memo2, Memo3, Memo4, Memo5, M6, m7);
 
     Label10.setFontColor(Color::fromRgb(128, 128, 128));
     Label28.setVisible(false);

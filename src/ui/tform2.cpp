@@ -3,7 +3,6 @@
 namespace pelorix {
 
 TForm2::TForm2(const Environment& env) : Form(env, "Form2", "О программе \"Pelorix\"", 272, 215) {
-    add(Image1, Label1, Label2, Label3, Label17, Label4, Label5, Label6, Button1);
     Label1.setFontColor(Color::fromRgb(0, 0, 128));
     Label4.setFontColor(Color::fromRgb(128, 128, 128));
 }

@@ -8,7 +8,7 @@ namespace pelorix {
 namespace {
 
 TEST(TextControl, WritingADifferentTextRunsTheChangeHandlerOnceAndTheSameTextNothing) {
-    Edit edit("Edit1", "0");
+    Edit edit(nullptr, "Edit1", "0");
     std::vector<std::string> seen;
     edit.onChange = [&] { seen.push_back(edit.text()); };
     edit.setText("0");
@@ -21,7 +21,7 @@ TEST(TextControl, WritingADifferentTextRunsTheChangeHandlerOnceAndTheSameTextNot
 TEST(TextControl, ChangeHandlersThatWriteEachOtherStopWhenTheTextsSettle) {
     // Two fields that follow each other (risk in percent and in money) end their mutual updates
     // because writing an equal text is no change.
-    Edit percent("Edit2"), money("Edit6");
+    Edit percent(nullptr, "Edit2"), money(nullptr, "Edit6");
     int runs = 0;
     percent.onChange = [&] { ++runs, money.setText(percent.text() + "0"); };
     money.onChange = [&] {
@@ -33,7 +33,7 @@ TEST(TextControl, ChangeHandlersThatWriteEachOtherStopWhenTheTextsSettle) {
 }
 
 TEST(TextControl, TypingGoesThroughTheKeyFilterWhichMayReplaceOrRefuse) {
-    Edit edit("Edit3", "1");
+    Edit edit(nullptr, "Edit3", "1");
     edit.onKeyPress = [](char32_t& ch) {
         if (ch == U'.') ch = U',';
         return ch != U'x';
@@ -43,13 +43,13 @@ TEST(TextControl, TypingGoesThroughTheKeyFilterWhichMayReplaceOrRefuse) {
     EXPECT_EQ(edit.text(), "12,5");
     edit.typeChar(kBackspace);
     EXPECT_EQ(edit.text(), "12,");
-    Edit cyrillic("Edit4", "руб");
+    Edit cyrillic(nullptr, "Edit4", "руб");
     cyrillic.typeChar(kBackspace);
     EXPECT_EQ(cyrillic.text(), "ру") << "backspace removes a character, not a byte";
 }
 
 TEST(TabControl, OnlyTheUsersChoiceRunsTheChangeHandler) {
-    TabControl tabs("TabControl1", {"Акции", "Фьючерсы", "Forex"});
+    TabControl tabs(nullptr, "TabControl1", {"Акции", "Фьючерсы", "Forex"});
     int runs = 0;
     tabs.onChange = [&] { ++runs; };
     tabs.setTabIndex(2);
@@ -68,8 +68,8 @@ TEST(Color, NamesTheRolesAndSpellsExplicitColoursAsHex) {
 
 class TwoFields : public Form {
 public:
-    explicit TwoFields(const Environment& env) : Form(env, "F", "F", 10, 10) { add(a, b); }
-    Edit a{"a"}, b{"b"};
+    explicit TwoFields(const Environment& env) : Form(env, "F", "F", 10, 10) {}
+    Edit a{this, "a"}, b{this, "b"};
 };
 
 TEST(Form, AFocusMoveRunsExitOfTheOldControlThenEnterOfTheNew) {
@@ -85,6 +85,8 @@ TEST(Form, AFocusMoveRunsExitOfTheOldControlThenEnterOfTheNew) {
     form.setFocus(form.a);
     form.setFocus(form.b);
     EXPECT_EQ(events, (std::vector<std::string>{"enter a", "exit a", "enter b"}));
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&form.a, &form.b}))
+        << "the members join their window in the order they are declared";
     EXPECT_EQ(form.find("b"), &form.b);
     EXPECT_EQ(form.find("c"), nullptr);
 }

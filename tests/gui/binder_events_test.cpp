@@ -21,19 +21,17 @@ namespace {
 // refuse.
 class ProbeForm : public Form {
 public:
-    explicit ProbeForm(const Environment& env) : Form(env, "Probe", "Проба", 200, 120) {
-        add(Edit1, Edit2, Label1, Button1, Box1, RB1, RB2);
-    }
+    explicit ProbeForm(const Environment& env) : Form(env, "Probe", "Проба", 200, 120) {}
     bool FormClose() override { return allowClose; }
     bool allowClose = true;
 
-    Edit Edit1{"Edit1", "0"};
-    Edit Edit2{"Edit2"};
-    Label Label1{"Label1", "link"};
-    Button Button1{"Button1", "Go"};
-    ComboBox Box1{"Box1", "a", {"a", "b"}};
-    RadioButton RB1{"RB1", "one", true};
-    RadioButton RB2{"RB2", "two"};
+    Edit Edit1{this, "Edit1", "0"};
+    Edit Edit2{this, "Edit2"};
+    Label Label1{this, "Label1", "link"};
+    Button Button1{this, "Button1", "Go"};
+    ComboBox Box1{this, "Box1", "a", {"a", "b"}};
+    RadioButton RB1{this, "RB1", "one", true};
+    RadioButton RB2{this, "RB2", "two"};
 };
 
 class BinderEventsTest : public ::testing::Test {

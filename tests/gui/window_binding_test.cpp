@@ -34,13 +34,11 @@ TEST(WindowBinding, EveryDesignerFileMatchesItsModelBothWays) {
 // A form of three controls and a slot, for breaking its widget tree on purpose.
 class SmallForm : public Form {
 public:
-    explicit SmallForm(const Environment& env) : Form(env, "Small", "Small", 100, 80) {
-        add(Edit1, Label1, N1, Memo1);
-    }
-    Edit Edit1{"Edit1"};
-    Label Label1{"Label1"};
-    MenuItem N1{"N1", "Menu"};
-    Slot Memo1{"Memo1"};
+    explicit SmallForm(const Environment& env) : Form(env, "Small", "Small", 100, 80) {}
+    Edit Edit1{this, "Edit1"};
+    Label Label1{this, "Label1"};
+    MenuItem N1{this, "N1", "Menu"};
+    Slot Memo1{this, "Memo1"};
 };
 
 struct SmallTree {
