@@ -8,7 +8,7 @@
 namespace pelorix {
 
 void calculate(const TradeTicket& ticket, const ResultView& results,
-               const CurrentRow* commissionRow, Dialogs& dialogs, const ForexBranch& forex) {
+               const CurrentRow& commissionRow, Dialogs& dialogs, const ForexBranch& forex) {
     const CommissionRates rates = readCommissionRates(commissionRow, ticket.decimalSeparator);
     results.quotationLine.setText("");
 

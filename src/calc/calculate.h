@@ -23,6 +23,6 @@ struct ForexBranch {
 // and hands it to the market's sizing. An error that no step handles (a commission or field that
 // is no number, an arithmetic fault) propagates as AppError; what was written stays.
 void calculate(const TradeTicket& ticket, const ResultView& results,
-               const CurrentRow* commissionRow, Dialogs& dialogs, const ForexBranch& forex = {});
+               const CurrentRow& commissionRow, Dialogs& dialogs, const ForexBranch& forex = {});
 
 } // namespace pelorix

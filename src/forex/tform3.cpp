@@ -5,7 +5,8 @@
 
 namespace pelorix {
 
-TForm3::TForm3(const Environment& env) : Form(env, "Form3", "Справочник валют", 276, 265) {
+TForm3::TForm3(const Environment& env, const QuoteFields& mainWindowQuote)
+    : Form(env, "Form3", "Справочник валют", 276, 265), mainWindowQuote_(mainWindowQuote) {
     for (Label* mark : {&Label5, &Label4, &Label3})
         mark->setFontColor(Color::fromRgb(255, 0, 0));
     DBComboBox1.readOnlyList = true;

@@ -2,6 +2,7 @@
 
 #include "base/form.h"
 #include "base/grid.h"
+#include "forex/quote_fields.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
 #include "settings/table_handle.h"
@@ -11,7 +12,8 @@ namespace pelorix {
 // The Forex reference editor: the instruments with their price step, spread and pair type.
 class TForm3 : public Form {
 public:
-    explicit TForm3(const Environment& env);
+    // `mainWindowQuote`: the main window's fields that the save looks the instrument up for.
+    TForm3(const Environment& env, const QuoteFields& mainWindowQuote);
 
     void FormCreate() override;
 
@@ -41,6 +43,9 @@ public:
     Label Label2{this, "Label2"};
     Placeholder DBNavigator1{this, ControlKind::Navigator, "DBNavigator1"};
     Image Image1{this, "Image1"};
+
+private:
+    const QuoteFields mainWindowQuote_;
 };
 
 } // namespace pelorix

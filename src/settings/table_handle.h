@@ -72,7 +72,8 @@ public:
     std::string cellText(int row, int column) const;
     std::string cellText(int row, std::string_view field) const override;
 
-    // The current row's value, changes not yet saved included. Null cannot be read as text.
+    // The current row's value, changes not yet saved included. Null cannot be read as text,
+    // and a closed handle has no row to read.
     std::string fieldText(std::string_view field) const override;
     bool isNull(std::string_view field) const;
     // Sets a value from text; a numeric column converts it with parseNumber (the empty text

@@ -5,7 +5,8 @@
 
 namespace pelorix {
 
-TForm4::TForm4(const Environment& env) : Form(env, "Form4", "Вид программы", 233, 324) {}
+TForm4::TForm4(const Environment& env, Slot& currencySlot)
+    : Form(env, "Form4", "Вид программы", 233, 324), currencySlot_(currencySlot) {}
 
 void TForm4::FormCreate() {
     M1.setText("");
@@ -19,7 +20,7 @@ void TForm4::FormCreate() {
 
     ComboBox1.clearItems();
     ComboBox1.setText("");
-    ComboBox1.setText(currencySlot ? currencySlot->text() : std::string());
+    ComboBox1.setText(currencySlot_.text());
 
     openForEditing(ADOConnection1, ADOTable1, env().programFolder);
     openForEditing(ADOConnection2, ADOTable2, env().programFolder);

@@ -10,11 +10,9 @@ namespace pelorix {
 // The general settings window: default market tab, settlement currency, commission rates.
 class TForm4 : public Form {
 public:
-    explicit TForm4(const Environment& env);
-
-    // The main window's settlement-currency slot, copied into the currency box at creation;
-    // wired by the start-up sequence.
-    const TextControl* currencySlot = nullptr;
+    // `currencySlot`: the main window's settlement-currency slot, copied into the currency box
+    // at creation.
+    TForm4(const Environment& env, Slot& currencySlot);
 
     void FormCreate() override;
 
@@ -53,6 +51,8 @@ public:
     Slot m2{this, "m2"};
 
 private:
+    Slot& currencySlot_;
+
     // The three options are exclusive: choosing one clears the others.
     void selectDefaultTab(RadioButton& option);
 };

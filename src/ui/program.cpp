@@ -3,12 +3,16 @@
 namespace pelorix {
 
 Program::Program(const Environment& env)
-    : Form1(env), Form2(env), Form3(env), Form4(env), Form5(env),
-      env_(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {
-    Form1.commissionRow = &Form4.ADOTable2;
-    Form4.currencySlot = &Form1.m7;
-    wireMenu();
-}
+    // The main window is made first and links to windows made after it; it uses them only once
+    // they all exist, from its handlers.
+    : Form1(env, {.commissionRow = Form4.ADOTable2,
+                  .instruments = Form3.ADOTable1,
+                  .aboutWindow = Form2,
+                  .forexWindow = Form3,
+                  .settingsWindow = Form4,
+                  .currencyWindow = Form5}),
+      Form2(env), Form3(env, Form1.quoteFields()), Form4(env, Form1.m7), Form5(env),
+      env_(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {}
 
 Form* Program::findForm(const std::string& name) const {
     for (Form* f : forms_)
@@ -34,17 +38,6 @@ bool Program::close(Form& form) {
 
 void Program::dispatch(const std::function<void()>& handler) {
     runHandler(env_, handler);
-}
-
-void Program::wireMenu() {
-    Form1.Forex1.onClick = [this] { Form4.show(); };
-    Form1.Forex2.onClick = [this] { Form3.show(); };
-    Form1.N4.onClick = [this] { Form5.show(); };
-    // The About window is made visible; one already open is not brought to the front.
-    Form1.N2.onClick = [this] {
-        if (!Form2.visible()) Form2.show();
-    };
-    Form2.Button1.onClick = [this] { Form2.hide(); };
 }
 
 } // namespace pelorix

@@ -38,8 +38,6 @@ public:
     const Environment& env() const { return env_; }
 
 private:
-    void wireMenu();
-
     const Environment& env_;
     std::vector<Form*> forms_;
 };

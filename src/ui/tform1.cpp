@@ -1,13 +1,11 @@
 #include "ui/tform1.h"
 
-#include "calc/calculate.h"
-
 #include <string>
 
 namespace pelorix {
 
-TForm1::TForm1(const Environment& env) : Form(env, "Form1", "Pelorix", 304, 609) {
-
+TForm1::TForm1(const Environment& env, const Links& links)
+    : Form(env, "Form1", "Pelorix", 304, 609), links_(links) {
     Label10.setFontColor(Color::fromRgb(128, 128, 128));
     Label28.setVisible(false);
     Label29.setVisible(false);
@@ -21,7 +19,7 @@ TForm1::TForm1(const Environment& env) : Form(env, "Form1", "Pelorix", 304, 609)
     Label41.setVisible(false);
     Label42.setVisible(false);
 
-    Button1.onClick = [this] { Button1Click(); };
+    wireHandlers();
 }
 
 std::vector<std::string> TForm1::lotSizes() {
@@ -34,40 +32,24 @@ std::vector<std::string> TForm1::lotSizes() {
     return lots;
 }
 
-void TForm1::Button1Click() {
-    const TradeTicket ticket{.capital = Edit1,
-                             .riskPercent = Edit2,
-                             .entryPrice = Edit3,
-                             .stopLoss = Edit4,
-                             .targetPrice = Edit5,
-                             .side = ComboBox1,
-                             .market = TabControl1,
-                             .marginPerContract = Edit9,
-                             .contracts = Edit11,
-                             .pointValue = Edit10,
-                             .instrument = ComboBox3,
-                             .lot = ComboBox2,
-                             .pipValueUsd = Edit14,
-                             .usdRate = Edit15,
-                             .currencyLabel = m7,
-                             .decimalSeparator = env().decimalSeparator};
-    const ResultView results{.marketRiskPercent = Edit7,
-                             .yieldPercent = Edit8,
-                             .marketRiskMoney = Edit12,
-                             .yieldMoney = Edit13,
-                             .comment = Label17,
-                             .positionLine = Label20,
-                             .positionDetail = Label42,
-                             .riskCaption = Label21,
-                             .yieldCaption = Label22,
-                             .optimalRiskPercent = Label23,
-                             .optimalYieldPercent = Label24,
-                             .optimalRiskMoney = Label39,
-                             .optimalYieldMoney = Label40,
-                             .marginCaption = Label11,
-                             .quotationLine = Label43};
-    // The Forex instrument search and lot sizing join here when the instruments are wired in.
-    calculate(ticket, results, commissionRow, env().dialogs);
+QuoteFields TForm1::quoteFields() {
+    return {.instrument = ComboBox3,
+            .lot = ComboBox2,
+            .entryPrice = Edit3,
+            .pipValueUsd = Edit14,
+            .usdRate = Edit15,
+            .usdRateCaption = Label27};
+}
+
+// Every handler of the window joins its control here, so that a look at one place tells which
+// event runs what.
+void TForm1::wireHandlers() {
+    Button1.onClick = [this] { Button1Click(); };
+
+    Forex1.onClick = [this] { Forex1Click(); };
+    Forex2.onClick = [this] { Forex2Click(); };
+    N4.onClick = [this] { N4Click(); };
+    N2.onClick = [this] { N2Click(); };
 }
 
 } // namespace pelorix

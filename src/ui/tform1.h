@@ -2,6 +2,9 @@
 
 #include "base/current_row.h"
 #include "base/form.h"
+#include "calc/trade_ticket.h"
+#include "forex/quote_fields.h"
+#include "settings/table_handle.h"
 
 #include <set>
 #include <string_view>
@@ -14,18 +17,43 @@ class SettingsStore;
 // The main window: the trade ticket, the market tabs, the results and the comment.
 class TForm1 : public Form {
 public:
-    explicit TForm1(const Environment& env);
+    // What the main window uses of the other windows, handed in once by the start-up sequence.
+    struct Links {
+        // The open commission row that every calculation reads; the general settings window
+        // keeps it open and edits it in place.
+        const CurrentRow& commissionRow;
+        // The instrument table the reference editor keeps open: its current row is the chosen
+        // instrument of the quote lookup, the instrument list and the Forex sizing.
+        TableHandle& instruments;
+        // The windows the menu shows.
+        Form& aboutWindow;
+        Form& forexWindow;
+        Form& settingsWindow;
+        Form& currencyWindow;
+    };
 
-    // The open commission row that the calculation reads at every run (the general settings
-    // window keeps it open); wired by the start-up sequence.
-    const CurrentRow* commissionRow = nullptr;
+    TForm1(const Environment& env, const Links& links);
 
+    // The trade as the window's fields hold it, and the fields a calculation writes.
+    TradeTicket ticket();
+    ResultView results();
+    // The fields the Forex quote lookup reads and writes.
+    QuoteFields quoteFields();
+
+    // Start-up and shutdown (tform1_lifecycle.cpp).
     // Loads the settings into their slots and fields and chooses the default market tab.
     void FormCreate() override;
     // Writes the five number settings back; a file that cannot be written keeps the window open.
     bool FormClose() override;
 
+    // The calculation (tform1_calculate.cpp).
     void Button1Click();
+
+    // The menu (tform1_menu.cpp).
+    void Forex1Click();
+    void Forex2Click();
+    void N4Click();
+    void N2Click();
 
     // Header: the maker's link and the addresses it opens.
     Label Label10{this, "Label10", "Pelorix - расчёт сделки до входа в рынок"};
@@ -121,9 +149,11 @@ public:
 
 private:
     static std::vector<std::string> lotSizes();
+    void wireHandlers();
     void loadSlot(const SettingsStore& store, Slot& slot, std::string_view file);
     std::vector<Slot*> settingsSlots();
 
+    const Links links_;
     std::set<const Slot*> loadedSlots_;
 };
 

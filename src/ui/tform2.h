@@ -10,6 +10,8 @@ public:
     explicit TForm2(const Environment& env);
 
     void FormCreate() override;
+    // The OK button closes the window.
+    void Button1Click();
 
     Image Image1{this, "Image1"};
     Label Label1{this, "Label1", "Pelorix v. 2.0"};

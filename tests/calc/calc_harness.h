@@ -3,6 +3,9 @@
 #include "base/app_error.h"
 #include "base/current_row.h"
 #include "calc/trade_ticket.h"
+#include "settings/connection.h"
+#include "settings/reference_database.h"
+#include "settings/table_handle.h"
 #include "support/recording_dialogs.h"
 #include "ui/tform1.h"
 
@@ -52,12 +55,11 @@ struct Ticket {
 };
 
 // The main window in a comma locale, its commission row and a recording of every box shown.
+// The window reads the fake commission row `rates` unless it is handed another one.
 class CalcHarness {
 public:
-    CalcHarness() {
-        form.commissionRow = &rates;
-        form.m7.setText("руб.");
-    }
+    CalcHarness() : CalcHarness(nullptr) {}
+    explicit CalcHarness(const CurrentRow& commissionRow) : CalcHarness(&commissionRow) {}
 
     void enter(const Ticket& t) {
         form.TabControl1.setTabIndex(t.tab);
@@ -98,26 +100,28 @@ public:
         return texts;
     }
 
-    // The window's fields as the calculation sees them, for driving it past the button.
-    TradeTicket ticketView() {
-        return {form.Edit1,  form.Edit2,     form.Edit3,       form.Edit4,
-                form.Edit5,  form.ComboBox1, form.TabControl1, form.Edit9,
-                form.Edit11, form.Edit10,    form.ComboBox3,   form.ComboBox2,
-                form.Edit14, form.Edit15,    form.m7,          env.decimalSeparator};
-    }
-    ResultView resultView() {
-        return {form.Edit7,   form.Edit8,   form.Edit12,  form.Edit13,  form.Label17,
-                form.Label20, form.Label42, form.Label21, form.Label22, form.Label23,
-                form.Label24, form.Label39, form.Label40, form.Label11, form.Label43};
-    }
-
     RecordingDialogs dialogs;
     RecordingShell shell;
     Environment env{dialogs, shell, "/tmp", ','};
     FakeCommissionRow rates;
-    TForm1 form{env};
+    // Closed and never opened: nothing here looks an instrument up.
+    Connection instrumentConnection{"ADOConnection1"};
+    TableHandle instruments{instrumentConnection, "ADOTable1", std::string(kInstrumentTable), ','};
+    // Stands for each window the menu shows.
+    Form otherWindow{env, "Other", "", 100, 100};
+    TForm1 form;
 
 private:
+    explicit CalcHarness(const CurrentRow* commissionRow)
+        : form(env, {.commissionRow = commissionRow ? *commissionRow : rates,
+                     .instruments = instruments,
+                     .aboutWindow = otherWindow,
+                     .forexWindow = otherWindow,
+                     .settingsWindow = otherWindow,
+                     .currencyWindow = otherWindow}) {
+        form.m7.setText("руб.");
+    }
+
     std::vector<TextControl*> resultControls() {
         return {&form.Edit7,   &form.Edit8,   &form.Edit12,  &form.Edit13,
                 &form.Label17, &form.Label20, &form.Label42, &form.Label23,

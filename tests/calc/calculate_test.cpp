@@ -79,9 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RateFault{"comstockspot", "", "'' is not a valid floating point value."},
                       RateFault{"combrfut", "0.5", "'0.5' is not a valid floating point value."}));
 
-TEST(CommissionRates, AWindowWithoutItsRowAnswersLikeAClosedTable) {
-    CalcHarness h;
-    h.form.commissionRow = nullptr;
+TEST(CommissionRates, AClosedCommissionTableEndsTheCommandWithItsOwnError) {
+    Connection connection("ADOConnection2");
+    const TableHandle closed(connection, "ADOTable2", std::string(kCommissionTable), ',');
+    CalcHarness h(closed);
     h.enter(longStocks());
     h.markResults();
 
@@ -132,17 +133,17 @@ TEST(ForexSeam, SearchesBeforeTheChecksAndSizesOnlyAPassedTicket) {
     t.entry = "";
     h.enter(t);
 
-    calculate(h.ticketView(), h.resultView(), &h.rates, h.dialogs, forex);
+    calculate(h.form.ticket(), h.form.results(), h.rates, h.dialogs, forex);
     EXPECT_EQ(calls, std::vector<std::string>{"find:EUR/USD"});
 
     h.form.Edit3.setText("100");
-    calculate(h.ticketView(), h.resultView(), &h.rates, h.dialogs, forex);
+    calculate(h.form.ticket(), h.form.results(), h.rates, h.dialogs, forex);
     EXPECT_EQ(calls,
               (std::vector<std::string>{"find:EUR/USD", "find:EUR/USD", "size:short:10000"}));
 
     h.form.Label43.setText("цитата");
     h.form.ComboBox1.setText("Лонг");
-    calculate(h.ticketView(), h.resultView(), &h.rates, h.dialogs, forex);
+    calculate(h.form.ticket(), h.form.results(), h.rates, h.dialogs, forex);
     EXPECT_EQ(calls.size(), 4u); // searched, then refused by the long stop check
     EXPECT_EQ(h.dialogs.boxes, Boxes{info("stop loss должен быть меньше  точки входа!")});
     EXPECT_EQ(h.form.Label43.text(), "");

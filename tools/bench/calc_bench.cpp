@@ -3,6 +3,8 @@
 
 #include "base/app_error.h"
 #include "base/current_row.h"
+#include "settings/connection.h"
+#include "settings/reference_database.h"
 #include "ui/tform1.h"
 
 #include <chrono>
@@ -78,9 +80,16 @@ int main(int argc, char** argv) {
     SilentDialogs dialogs;
     NoShell shell;
     const Environment env{dialogs, shell, ".", ','};
-    TForm1 form(env);
     Rates rates;
-    form.commissionRow = &rates;
+    Connection connection("ADOConnection1");
+    TableHandle instruments(connection, "ADOTable1", std::string(kInstrumentTable), ',');
+    Form otherWindow(env, "Other", "", 100, 100);
+    TForm1 form(env, {.commissionRow = rates,
+                      .instruments = instruments,
+                      .aboutWindow = otherWindow,
+                      .forexWindow = otherWindow,
+                      .settingsWindow = otherWindow,
+                      .currencyWindow = otherWindow});
     form.m7.setText("руб.");
 
     const Market markets[] = {{"stocks", 0, "100", "95", "115"},
