@@ -2,12 +2,7 @@
 
 namespace pelorix {
 
-Grid::~Grid() {
-    if (table_) table_->setObserver(nullptr);
-}
-
 void Grid::bind(GridTable& table, Dialogs& dialogs) {
-    if (table_) table_->setObserver(nullptr);
     table_ = &table;
     dialogs_ = &dialogs;
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -15,7 +10,7 @@ void Grid::bind(GridTable& table, Dialogs& dialogs) {
             column_ = i;
             break;
         }
-    table.setObserver([this] { changed(); });
+    tableChanges_ = table.subscribe([this](TableChange) { changed(); });
     onKeyDown = [this](Key key) { keyDown(key); };
     changed();
 }

@@ -26,12 +26,12 @@ public:
 
     Grid(Form* owner, std::string name, std::vector<Column> columns)
         : Control(owner, ControlKind::Grid, std::move(name)), columns(std::move(columns)) {}
-    ~Grid() override;
 
     std::vector<Column> columns;
 
     // Joins the grid to its table for good; `dialogs` asks the deletion question. The grid
-    // repaints whenever the table changes and takes the editing keys as its key-down handler.
+    // repaints whenever the table changes, beside whatever else follows the same table, and
+    // takes the editing keys as its key-down handler.
     void bind(GridTable& table, Dialogs& dialogs);
     GridTable* table() const { return table_; }
 
@@ -52,6 +52,7 @@ public:
 private:
     GridTable* table_ = nullptr;
     Dialogs* dialogs_ = nullptr;
+    Subscription tableChanges_;
     std::size_t column_ = 0; // the cell typed into last: Escape takes back its typing
 };
 

@@ -1,10 +1,21 @@
 #pragma once
 
+#include "base/subscription.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace pelorix {
+
+// What changed in a table, as its listeners are told.
+enum class TableChange {
+    RowMoved,     // another row is current
+    ValueChanged, // a value of the current row was set or taken back
+    StateChanged, // opened, closed, an edit started or ended (a saved row may read differently)
+    RowsInserted, // a new row, being inserted, is current
+    RowsDeleted,  // the current row was deleted, or a new one dropped; its neighbour is current
+};
 
 // The table a grid shows and edits: rows in table order, one current row, and at most one
 // pending edit — of that row, or of a new row being filled in. Moving to another row ends the
@@ -37,8 +48,9 @@ public:
     // Drops the pending edit; a row being inserted disappears.
     virtual void cancel() = 0;
 
-    // Called after every change of the rows, the current row or a value; one observer at a time.
-    virtual void setObserver(std::function<void()> observer) = 0;
+    // Every listener hears of every change of the rows, the current row, a value or the state,
+    // until its subscription is dropped.
+    virtual Subscription subscribe(std::function<void(TableChange)> listener) = 0;
 };
 
 } // namespace pelorix

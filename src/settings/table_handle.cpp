@@ -92,7 +92,7 @@ void TableHandle::open() {
     eof_ = rows_.empty();
     modified_ = false;
     state_ = State::Browsing;
-    notify();
+    notify(TableChange::StateChanged);
 }
 
 void TableHandle::close() {
@@ -103,11 +103,7 @@ void TableHandle::close() {
     eof_ = true;
     modified_ = false;
     beforeEdit_.reset();
-    notify();
-}
-
-void TableHandle::notify() const {
-    if (observer_) observer_();
+    notify(TableChange::StateChanged);
 }
 
 void TableHandle::edit() {
@@ -121,7 +117,7 @@ void TableHandle::edit() {
     changed_.assign(columns_.size(), false);
     modified_ = false;
     state_ = State::Editing;
-    notify();
+    notify(TableChange::StateChanged);
 }
 
 void TableHandle::insert() {
@@ -135,7 +131,7 @@ void TableHandle::insert() {
     changed_.assign(columns_.size(), false);
     modified_ = false;
     state_ = State::Inserting;
-    notify();
+    notify(TableChange::RowsInserted);
 }
 
 void TableHandle::post() {
@@ -188,7 +184,7 @@ void TableHandle::writeCurrentRow() {
     modified_ = false;
     beforeEdit_.reset();
     reloadRow(row);
-    notify();
+    notify(TableChange::StateChanged);
 }
 
 // What the file now holds for the row (its defaults, its own conversions). The row is saved
@@ -208,15 +204,16 @@ void TableHandle::reloadRow(Row& row) {
 
 void TableHandle::cancel() {
     requireOpen();
+    const bool dropsNewRow = state_ == State::Inserting;
     if (state_ == State::Editing) {
         rows_[current_] = std::move(*beforeEdit_);
-    } else if (state_ == State::Inserting) {
+    } else if (dropsNewRow) {
         dropCurrentRow();
     }
     state_ = State::Browsing;
     modified_ = false;
     beforeEdit_.reset();
-    notify();
+    notify(dropsNewRow ? TableChange::RowsDeleted : TableChange::StateChanged);
 }
 
 // The row after the dropped one becomes current, or the new last row.
@@ -251,14 +248,14 @@ void TableHandle::remove() {
     state_ = State::Browsing;
     modified_ = false;
     beforeEdit_.reset();
-    notify();
+    notify(TableChange::RowsDeleted);
 }
 
 void TableHandle::first() {
     checkBrowseMode();
     current_ = 0;
     eof_ = rows_.empty();
-    notify();
+    notify(TableChange::RowMoved);
 }
 
 void TableHandle::next() {
@@ -269,7 +266,7 @@ void TableHandle::next() {
     } else {
         eof_ = true;
     }
-    notify();
+    notify(TableChange::RowMoved);
 }
 
 bool TableHandle::eof() const {
@@ -285,7 +282,7 @@ bool TableHandle::locate(std::string_view field, std::string_view value) {
         if (!cell.isNull() && textOf(cell) == value) {
             current_ = i;
             eof_ = false;
-            notify();
+            notify(TableChange::RowMoved);
             return true;
         }
     }
@@ -312,7 +309,7 @@ void TableHandle::moveTo(int row) {
         throw AppError(name_ + ": Row " + std::to_string(row + 1) + " does not exist");
     current_ = static_cast<std::size_t>(row);
     eof_ = false;
-    notify();
+    notify(TableChange::RowMoved);
 }
 
 std::vector<std::string> TableHandle::columnNames() const {
@@ -358,7 +355,7 @@ void TableHandle::setFieldText(std::string_view field, std::string_view text) {
     rows_[current_].values[column] = std::move(value);
     changed_[column] = true;
     modified_ = true;
-    notify();
+    notify(TableChange::ValueChanged);
 }
 
 bool TableHandle::fieldModified(std::string_view field) const {
@@ -374,7 +371,7 @@ void TableHandle::revertField(std::string_view field) {
         state_ == State::Editing ? beforeEdit_->values[column] : FieldValue{};
     changed_[column] = false;
     modified_ = std::ranges::find(changed_, true) != changed_.end();
-    notify();
+    notify(TableChange::ValueChanged);
 }
 
 } // namespace pelorix

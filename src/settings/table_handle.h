@@ -84,8 +84,9 @@ public:
     bool fieldModified(std::string_view field) const override;
     void revertField(std::string_view field) override;
 
-    // Told after every change of the rows, the current row, a value or the state.
-    void setObserver(std::function<void()> observer) override { observer_ = std::move(observer); }
+    Subscription subscribe(std::function<void(TableChange)> listener) override {
+        return listeners_.subscribe(std::move(listener));
+    }
 
 private:
     struct Column {
@@ -106,7 +107,7 @@ private:
     void writeCurrentRow();
     void dropCurrentRow();
     void reloadRow(Row& row);
-    void notify() const;
+    void notify(TableChange change) const { listeners_.notify(change); }
 
     Connection& connection_;
     std::string name_;
@@ -121,7 +122,7 @@ private:
     bool modified_ = false;
     std::vector<bool> changed_;     // per column, in the pending edit
     std::optional<Row> beforeEdit_; // the current row as it was when editing started
-    std::function<void()> observer_;
+    Listeners<TableChange> listeners_;
 };
 
 } // namespace pelorix
