@@ -3,7 +3,6 @@
 #include "app/key_events.h"
 #include "app/named_objects.h"
 #include "app/table_grid_model.h"
-#include "ui/program.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,8 +36,8 @@ std::string joinLines(const QStringList& lines) {
 
 } // namespace
 
-Binder::Binder(Program& program, Form& form, QWidget& window)
-    : program_(program), form_(form), window_(&window) {
+Binder::Binder(HandlerBoundary& boundary, Form& form, QWidget& window)
+    : boundary_(boundary), form_(form), window_(&window) {
     const QStringList problems = bindingMismatches(form, window);
     if (!problems.isEmpty())
         throw BindError("The window " + form.name() + " does not match its model:\n" +
@@ -72,7 +71,7 @@ QObject* Binder::objectOf(const Control& control) const {
 }
 
 void Binder::run(const std::function<void()>& handler) {
-    program_.dispatch(handler);
+    boundary_.dispatch(handler);
 }
 
 void Binder::listenTo(QObject& object, Control& control) {
@@ -291,7 +290,7 @@ bool Binder::windowEvent(QEvent& event) {
             skipNextActivation_ = false;
             return false;
         }
-        program_.activate(form_);
+        boundary_.activate(form_);
         return false;
     case QEvent::WindowDeactivate: {
         const QWidget* next = QApplication::activeWindow();
@@ -299,7 +298,7 @@ bool Binder::windowEvent(QEvent& event) {
         return false;
     }
     case QEvent::Close:
-        if (!program_.close(form_)) {
+        if (!boundary_.close(form_)) {
             event.ignore();
             return true;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/form.h"
+#include "base/handler_boundary.h"
 
 #include <QHash>
 #include <QObject>
@@ -15,8 +16,6 @@ class QInputMethodEvent;
 class QKeyEvent;
 
 namespace pelorix {
-
-class Program;
 
 // A window's widget tree does not fit its model; the message lists every misfit.
 class BindError : public std::runtime_error {
@@ -41,7 +40,7 @@ class Binder : public QObject {
     Q_OBJECT
 public:
     // Throws BindError when the tree does not match the model.
-    Binder(Program& program, Form& form, QWidget& window);
+    Binder(HandlerBoundary& boundary, Form& form, QWidget& window);
     ~Binder() override;
     Binder(const Binder&) = delete;
     Binder& operator=(const Binder&) = delete;
@@ -80,7 +79,7 @@ private:
     void userCheckedRadio(Control& control);
     void run(const std::function<void()>& handler);
 
-    Program& program_;
+    HandlerBoundary& boundary_;
     Form& form_;
     QPointer<QWidget> window_;
     std::vector<Binding> bindings_;

@@ -5,14 +5,14 @@ namespace pelorix {
 Program::Program(const Environment& env)
     // The main window is made first and links to windows made after it; it uses them only once
     // they all exist, from its handlers.
-    : Form1(env, {.commissionRow = Form4.ADOTable2,
-                  .instruments = Form3.ADOTable1,
-                  .aboutWindow = Form2,
-                  .forexWindow = Form3,
-                  .settingsWindow = Form4,
-                  .currencyWindow = Form5}),
-      Form2(env), Form3(env, Form1.quoteFields()), Form4(env, Form1.m7), Form5(env),
-      env_(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {}
+    : HandlerBoundary(env), Form1(env, {.commissionRow = Form4.ADOTable2,
+                                        .instruments = Form3.ADOTable1,
+                                        .aboutWindow = Form2,
+                                        .forexWindow = Form3,
+                                        .settingsWindow = Form4,
+                                        .currencyWindow = Form5}),
+      Form2(env), Form3(env, Form1.quoteFields()), Form4(env, Form1.m7),
+      Form5(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {}
 
 Form* Program::findForm(const std::string& name) const {
     for (Form* f : forms_)
@@ -22,22 +22,7 @@ Form* Program::findForm(const std::string& name) const {
 
 void Program::create() {
     for (Form* f : forms_)
-        runHandler(env_, [f] { f->FormCreate(); });
-}
-
-void Program::activate(Form& form) {
-    runHandler(env_, [&form] { form.FormActivate(); });
-}
-
-bool Program::close(Form& form) {
-    bool allowed = false;
-    if (!runHandler(env_, [&] { allowed = form.FormClose(); }) || !allowed) return false;
-    form.hide();
-    return true;
-}
-
-void Program::dispatch(const std::function<void()>& handler) {
-    runHandler(env_, handler);
+        dispatch([f] { f->FormCreate(); });
 }
 
 } // namespace pelorix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/handler_boundary.h"
 #include "base/seams.h"
 #include "forex/tform3.h"
 #include "settings/tform4.h"
@@ -11,9 +12,9 @@
 
 namespace pelorix {
 
-// The five windows of a run, built in their fixed order, and the events that concern a whole
-// window. Every handler runs behind the handler boundary: an error ends that handler only.
-class Program {
+// The five windows of a run, built in their fixed order, and the boundary their events pass.
+// Closing the main window ends the program.
+class Program : public HandlerBoundary {
 public:
     explicit Program(const Environment& env);
 
@@ -28,17 +29,8 @@ public:
 
     // Runs the five creation handlers in order; a failing one is reported and start-up goes on.
     void create();
-    void activate(Form& form);
-    // A request to close the window; returns whether it closed. Closing the main window ends
-    // the program.
-    bool close(Form& form);
-    // Runs one control's handler behind the boundary.
-    void dispatch(const std::function<void()>& handler);
-
-    const Environment& env() const { return env_; }
 
 private:
-    const Environment& env_;
     std::vector<Form*> forms_;
 };
 

@@ -45,13 +45,13 @@ protected:
         (new QComboBox(&root))->setObjectName("Box1");
         for (const char* name : {"RB1", "RB2"})
             (new QRadioButton(&root))->setObjectName(name);
-        binder = std::make_unique<Binder>(p.program, form, root);
+        binder = std::make_unique<Binder>(p.boundary, form, root);
     }
     template <class W> W& widget(const Control& control) {
         return *qobject_cast<W*>(binder->objectOf(control));
     }
 
-    GuiPrograms p;
+    ProbeSurroundings p;
     ProbeForm form{p.env};
     QWidget root;
     std::unique_ptr<Binder> binder;

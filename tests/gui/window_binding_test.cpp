@@ -64,11 +64,11 @@ struct SmallTree {
 };
 
 TEST(WindowBinding, AMatchingTreeBindsAndLooksThroughStructure) {
-    GuiPrograms p;
+    ProbeSurroundings p;
     SmallForm form(p.env);
     SmallTree tree;
     EXPECT_EQ(lines(bindingMismatches(form, tree.root)), Lines{});
-    Binder binder(p.program, form, tree.root);
+    Binder binder(p.boundary, form, tree.root);
     EXPECT_EQ(binder.objectOf(form.Edit1), tree.edit);
     EXPECT_EQ(binder.objectOf(form.N1), tree.action);
     EXPECT_EQ(binder.objectOf(form.Memo1), nullptr);
@@ -102,7 +102,7 @@ TEST(WindowBinding, EachMisfitIsNamedAndBindingRefuses) {
         {"window of another name", [](SmallTree& t) { t.root.setObjectName("Form9"); },
          "the window is named 'Form9', not 'Small'"},
     };
-    GuiPrograms p;
+    ProbeSurroundings p;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SmallForm form(p.env);
@@ -110,7 +110,7 @@ TEST(WindowBinding, EachMisfitIsNamedAndBindingRefuses) {
         c.breakIt(tree);
         EXPECT_EQ(lines(bindingMismatches(form, tree.root)), Lines{c.expected});
         try {
-            Binder binder(p.program, form, tree.root);
+            Binder binder(p.boundary, form, tree.root);
             ADD_FAILURE() << "bound a tree that does not match";
         } catch (const BindError& e) {
             const std::string message = e.what();
@@ -121,14 +121,14 @@ TEST(WindowBinding, EachMisfitIsNamedAndBindingRefuses) {
 }
 
 TEST(WindowBinding, AMenuCanStandForAMenuItem) {
-    GuiPrograms p;
+    ProbeSurroundings p;
     SmallForm form(p.env);
     SmallTree tree;
     delete tree.action;
     auto* menu = new QMenu(&tree.root);
     menu->setObjectName("N1");
     ASSERT_EQ(lines(bindingMismatches(form, tree.root)), Lines{});
-    Binder binder(p.program, form, tree.root);
+    Binder binder(p.boundary, form, tree.root);
     form.N1.setText("Справка");
     EXPECT_EQ(menu->title(), "Справка");
 }
