@@ -2,6 +2,8 @@
 
 #include "base/app_error.h"
 #include "base/current_row.h"
+#include "base/handler_boundary.h"
+#include "base/user_actions.h"
 #include "calc/trade_ticket.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
@@ -78,10 +80,8 @@ public:
         form.Edit15.setVisible(t.usdRateShown);
     }
 
-    // A click on the calculate button, behind the handler boundary as the skin runs it.
-    void press() {
-        runHandler(env, [this] { form.Button1Click(); });
-    }
+    // The user clicks the calculate button.
+    void press() { user.click(form, form.Button1); }
 
     // Every result a calculation may write, with a marker so that what it leaves alone shows.
     void markResults(const std::string& marker = "прежнее") {
@@ -110,6 +110,8 @@ public:
     // Stands for each window the menu shows.
     Form otherWindow{env, "Other", "", 100, 100};
     TForm1 form;
+    HandlerBoundary boundary{env};
+    UserActions user{boundary};
 
 private:
     explicit CalcHarness(const CurrentRow* commissionRow)

@@ -2,7 +2,7 @@
 // of user actions against them, printing every box shown and, on request, every control.
 #include "script_text.h"
 
-#include "base/text.h"
+#include "base/user_actions.h"
 #include "ui/program.h"
 
 #include <charconv>
@@ -50,7 +50,7 @@ of the line after one blank, with C escapes (\r \n \t \" \\).
   close FormN                 ask the window to close
   dump [FormN|FormN.Control]  print windows and controls
 
-Output: every box as it is shown
+Output: each command as "> COMMAND", then what it caused: every box as it is shown
   box info|plain "TEXT"
   box error "TEXT" title="TITLE"
   box confirm "TEXT" answer=ok|cancel
@@ -163,14 +163,10 @@ const std::map<std::string, Key> kKeys = {{"Enter", Key::Enter},
                                           {"Escape", Key::Escape},
                                           {"Delete", Key::Delete}};
 
-bool takesFocus(ControlKind k) {
-    return k == ControlKind::Edit || k == ControlKind::ComboBox || k == ControlKind::Button ||
-           k == ControlKind::RadioButton || k == ControlKind::Grid;
-}
-
 class Runner {
 public:
-    Runner(Program& program, PrintingDialogs& dialogs) : program_(program), dialogs_(dialogs) {}
+    Runner(Program& program, PrintingDialogs& dialogs)
+        : program_(program), dialogs_(dialogs), user_(program) {}
 
     void run(const std::string& line) {
         std::string command = line.substr(0, line.find(' '));
@@ -181,50 +177,39 @@ public:
             program_.activate(program_.Form1);
         } else if (command == "type") {
             auto [form, control, text] = target(rest);
-            auto& edit = textControl(control);
-            focus(*form, *control);
-            for (char32_t ch : decodeUtf8(text))
-                program_.dispatch([&edit, ch] { edit.typeChar(ch); });
-        } else if (command == "paste" || command == "select") {
+            user_.type(*form, textControl(control), text);
+        } else if (command == "paste") {
             auto [form, control, text] = target(rest);
-            auto& edit = textControl(control);
-            if (command == "select") focus(*form, *control);
-            program_.dispatch([&edit, t = text] { edit.setText(t); });
+            user_.paste(textControl(control), text);
+        } else if (command == "select") {
+            auto [form, control, text] = target(rest);
+            user_.select(*form, textControl(control), text);
         } else if (command == "key") {
             auto [form, control, name] = target(rest);
             const auto key = kKeys.find(name);
             if (key == kKeys.end()) throw ScriptError("unknown key " + name);
-            focus(*form, *control);
-            if (control->onKeyDown)
-                program_.dispatch([c = control, k = key->second] { c->onKeyDown(k); });
+            user_.key(*form, *control, key->second);
         } else if (command == "click") {
             auto [form, control, ignored] = target(rest);
-            if (takesFocus(control->kind())) focus(*form, *control);
-            if (control->onClick) program_.dispatch(control->onClick);
-        } else if (command == "row" || command == "cell") {
+            user_.click(*form, *control);
+        } else if (command == "row") {
+            auto [form, control, text] = target(rest);
+            int row = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
+            if (error != std::errc() || end != text.data() + text.size())
+                throw ScriptError("row takes a line number, got " + text);
+            user_.chooseRow(*form, gridControl(control), row);
+        } else if (command == "cell") {
             auto [form, control, text] = target(rest);
             auto& grid = gridControl(control);
-            focus(*form, *control);
-            if (command == "row") {
-                int row = 0;
-                const auto [end, error] =
-                    std::from_chars(text.data(), text.data() + text.size(), row);
-                if (error != std::errc() || end != text.data() + text.size())
-                    throw ScriptError("row takes a line number, got " + text);
-                program_.dispatch([&grid, row] { grid.chooseRow(row); });
-            } else {
-                program_.dispatch(
-                    [&grid, t = text] { grid.typeCell(grid.currentRow(), shownColumn(grid), t); });
-            }
+            user_.typeCell(*form, grid, shownColumn(grid), text);
         } else if (command == "tab") {
-            const int index = std::stoi(rest);
-            auto& tabs = program_.Form1.TabControl1;
-            program_.dispatch([&tabs, index] { tabs.chooseTab(index); });
+            user_.chooseTab(program_.Form1.TabControl1, std::stoi(rest));
         } else if (command == "menu") {
             Control* item = program_.Form1.find(rest);
             if (!item || item->kind() != ControlKind::MenuItem)
                 throw ScriptError("unknown menu item " + rest);
-            if (item->onClick) program_.dispatch(item->onClick);
+            user_.click(program_.Form1, *item);
         } else if (command == "answer") {
             if (rest != "ok" && rest != "cancel") throw ScriptError("answer ok or cancel");
             dialogs_.answers.push_back(rest == "ok");
@@ -268,10 +253,6 @@ private:
         return static_cast<Grid&>(*c);
     }
 
-    void focus(Form& form, Control& control) {
-        program_.dispatch([&] { form.setFocus(control); });
-    }
-
     void dump(const std::string& what) const {
         if (what.empty()) {
             for (const Form* f : program_.forms())
@@ -286,6 +267,7 @@ private:
 
     Program& program_;
     PrintingDialogs& dialogs_;
+    UserActions user_;
 };
 
 fs::path temporaryProgramFolder() {
@@ -354,6 +336,7 @@ int main(int argc, char** argv) {
         for (int number = 1; std::getline(in, line); ++number) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (line.empty() || line[0] == '#') continue;
+            std::cout << "> " << line << '\n';
             try {
                 runner.run(line);
             } catch (const std::exception& e) {
