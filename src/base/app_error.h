@@ -11,10 +11,7 @@ namespace pelorix {
 class AppError : public std::runtime_error {
 public:
     explicit AppError(const std::string& message) : std::runtime_error(message) {}
-    const std::string& message() const noexcept { return message_; }
-
-private:
-    std::string message_ = what();
+    std::string message() const { return what(); }
 };
 
 } // namespace pelorix

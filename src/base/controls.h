@@ -136,8 +136,6 @@ public:
     void setItems(std::vector<std::string> items);
     void addItem(const std::string& item);
     void clearItems();
-    // Typing into the box may be refused; choosing a listed item writes its text.
-    bool readOnlyList = false;
 
 private:
     std::vector<std::string> items_;

@@ -9,7 +9,6 @@ TForm3::TForm3(const Environment& env, const QuoteFields& mainWindowQuote)
     : Form(env, "Form3", "Справочник валют", 276, 265), mainWindowQuote_(mainWindowQuote) {
     for (Label* mark : {&Label5, &Label4, &Label3})
         mark->setFontColor(Color::fromRgb(255, 0, 0));
-    DBComboBox1.readOnlyList = true;
     DBNavigator1.setVisible(false);
     Image1.setVisible(false);
     DBGrid1.bind(ADOTable1, env.dialogs);

@@ -13,9 +13,6 @@ namespace pelorix {
 
 namespace {
 
-// Another program holding a write lock gets this long to finish before a save gives up.
-constexpr int kBusyTimeoutMs = 3000;
-
 void checkFileExists(const std::filesystem::path& file) {
     struct stat info {};
     if (::stat(file.c_str(), &info) == 0) return;
@@ -28,7 +25,8 @@ void checkFileExists(const std::filesystem::path& file) {
 
 } // namespace
 
-Connection::Connection(std::string name) : name_(std::move(name)) {}
+Connection::Connection(std::string name, std::chrono::milliseconds busyTimeout)
+    : name_(std::move(name)), busyTimeout_(busyTimeout) {}
 
 Connection::~Connection() {
     close();
@@ -53,7 +51,7 @@ void Connection::open() {
     // Without SQLITE_OPEN_CREATE: a database that vanished must not come back empty.
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(db, static_cast<int>(busyTimeout_.count()));
         sqlite3_extended_result_codes(db, 1);
         // SQLite reads the file lazily; reading its schema now tells a database from any other
         // file before a window relies on it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -11,7 +12,10 @@ namespace pelorix {
 // connections hold the same file open at once; each table handle reads through one of them.
 class Connection {
 public:
-    explicit Connection(std::string name);
+    // Another program holding a write lock gets this long to finish before a save gives up.
+    static constexpr std::chrono::milliseconds kBusyTimeout{3000};
+
+    explicit Connection(std::string name, std::chrono::milliseconds busyTimeout = kBusyTimeout);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -35,6 +39,7 @@ public:
 
 private:
     std::string name_;
+    std::chrono::milliseconds busyTimeout_;
     std::string connectionString_;
     sqlite3* db_ = nullptr;
 };

@@ -355,7 +355,11 @@ TEST_F(TwoHandlesTest, SavingARowAnotherHandleDeletedFailsAndKeepsTheEdit) {
     EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid"), "B\nC");
 }
 
-TEST_F(TwoHandlesTest, SavingWhileAnotherProgramLocksTheFileFailsAndKeepsTheEdit) {
+TEST_F(TableHandleTest, SavingWhileAnotherProgramLocksTheFileFailsAndKeepsTheEdit) {
+    Connection impatient("ADOConnection1", std::chrono::milliseconds(50));
+    impatient.setConnectionString(connectionStringFor(folder.path()));
+    TableHandle mine(impatient, "ADOTable1", "curr", ',');
+    mine.open();
     sqlite3* locker = nullptr;
     ASSERT_EQ(sqlite3_open(folder.file("currency.mdb").c_str(), &locker), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(locker, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
