@@ -32,6 +32,66 @@ struct Distances {
     Num profit; // to the target; zero for a short trade aiming at the entry
 };
 
+// A futures ticket whose market risk m does not outweigh its yield, with what each outcome
+// needs to write the proposal.
+struct FuturesOutcome {
+    const TradeTicket& t;
+    const ResultView& out;
+    bool isLong;
+    Num C, E, N, P, G, m, r;
+    Distances dist;
+
+    // The number of contracts whose loss at the stop is exactly the allowed risk.
+    Num optimalContracts() const { return (C * r / 100) / (P * dist.loss); }
+
+    void writePositionLine(Num Q) const {
+        out.positionLine.setText(t.money(round2(G * Q)) + " или " + t.format(round2(Q)) +
+                                 " контр.");
+    }
+
+    void writeOptimalFigures(Num q) const {
+        out.optimalYieldPercent.setText(t.format(round2(P * dist.profit * q / C * 100)) + "%");
+        out.optimalRiskPercent.setText(t.format(round2(P * dist.loss * q / C * 100)) + "%");
+        out.optimalYieldMoney.setText(t.money(round2(P * dist.profit * q)));
+        out.optimalRiskMoney.setText(t.money(round2(P * dist.loss * q)));
+    }
+
+    // The requested contracts risk more than allowed.
+    void overRisk(Dialogs& dialogs) const {
+        out.comment.setText(kOverRisk);
+        const Num Q = optimalContracts();
+        writePositionLine(Q);
+        if (refuseZeroMarketRisk(m, dialogs)) {
+            // Only a negative allowed risk gets here; leave no earlier figures beside these.
+            out.optimalYieldPercent.setText("");
+            out.optimalRiskPercent.setText("");
+            out.optimalYieldMoney.setText("");
+            out.optimalRiskMoney.setText("");
+            return;
+        }
+        // Fewer than one of the requested contracts fits the allowed risk. The market risk
+        // includes the commission while Q does not, so Q may still reach one.
+        if (G * (r * (N / m)) < G) dialogs.information(lessThanOneContract(isLong));
+        writeOptimalFigures(truncOf(Q));
+    }
+
+    // Within the allowed risk, but a stop farther from the entry than the allowed percent of
+    // the price ends the calculation with the new market risk and yield only. The long side
+    // cuts the distance to a whole percent, the short side keeps two decimals.
+    void withinRisk() const {
+        const Num stopPercent = dist.loss / E * 100;
+        const Num D = isLong ? truncOf(stopPercent) : round2(stopPercent);
+        if (D > r) return;
+
+        out.comment.setText(kWithinRiskBefore + t.contracts.text() + kWithinRiskAfter);
+        const Num Q = optimalContracts();
+        writePositionLine(Q);
+        // The short side shows the risk of exactly the allowed percent, the long side that of
+        // whole contracts.
+        writeOptimalFigures(isLong ? truncOf(Q) : Q);
+    }
+};
+
 } // namespace
 
 void sizeFuturesPosition(const TradeTicket& t, const ResultView& out, PositionSide side,
@@ -82,53 +142,12 @@ void sizeFuturesPosition(const TradeTicket& t, const ResultView& out, PositionSi
         return;
     }
 
-    const Num P = t.number(t.pointValue);
-    const Num G = t.number(t.marginPerContract);
-    // The number of contracts whose loss at the stop is exactly the allowed risk.
-    auto optimalContracts = [&] { return (C * r / 100) / (P * dist.loss); };
-    auto writePositionLine = [&](Num Q) {
-        out.positionLine.setText(t.money(round2(G * Q)) + " или " + t.format(round2(Q)) +
-                                 " контр.");
-    };
-    auto writeOptimalFigures = [&](Num q) {
-        out.optimalYieldPercent.setText(t.format(round2(P * dist.profit * q / C * 100)) + "%");
-        out.optimalRiskPercent.setText(t.format(round2(P * dist.loss * q / C * 100)) + "%");
-        out.optimalYieldMoney.setText(t.money(round2(P * dist.profit * q)));
-        out.optimalRiskMoney.setText(t.money(round2(P * dist.loss * q)));
-    };
-
-    if (m > r) {
-        out.comment.setText(kOverRisk);
-        const Num Q = optimalContracts();
-        writePositionLine(Q);
-        if (refuseZeroMarketRisk(m, dialogs)) {
-            // Only a negative allowed risk gets here; leave no earlier figures beside these.
-            out.optimalYieldPercent.setText("");
-            out.optimalRiskPercent.setText("");
-            out.optimalYieldMoney.setText("");
-            out.optimalRiskMoney.setText("");
-            return;
-        }
-        // Fewer than one of the requested contracts fits the allowed risk. The market risk
-        // includes the commission while Q does not, so Q may still reach one.
-        if (G * (r * (N / m)) < G) dialogs.information(lessThanOneContract(isLong));
-        writeOptimalFigures(truncOf(Q));
-        return;
-    }
-
-    // Within the allowed risk, but a stop farther from the entry than the allowed percent of the
-    // price ends the calculation with the new market risk and yield only. The long side cuts the
-    // distance to a whole percent, the short side keeps two decimals.
-    const Num stopPercent = dist.loss / E * 100;
-    const Num D = isLong ? truncOf(stopPercent) : round2(stopPercent);
-    if (D > r) return;
-
-    out.comment.setText(kWithinRiskBefore + t.contracts.text() + kWithinRiskAfter);
-    const Num Q = optimalContracts();
-    writePositionLine(Q);
-    // The short side shows the risk of exactly the allowed percent, the long side that of whole
-    // contracts.
-    writeOptimalFigures(isLong ? truncOf(Q) : Q);
+    const FuturesOutcome outcome{
+        t, out, isLong, C, E, N, t.number(t.pointValue), t.number(t.marginPerContract), m, r, dist};
+    if (m > r)
+        outcome.overRisk(dialogs);
+    else
+        outcome.withinRisk();
 }
 
 } // namespace pelorix
