@@ -333,12 +333,10 @@ std::string TableHandle::cellText(int row, std::string_view field) const {
 }
 
 std::string TableHandle::fieldText(std::string_view field) const {
-    requireOpen();
     return textOf(currentValue(fieldIndex(field)));
 }
 
 bool TableHandle::isNull(std::string_view field) const {
-    requireOpen();
     return currentValue(fieldIndex(field)).isNull();
 }
 

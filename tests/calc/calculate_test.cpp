@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RateFault{"comstockspot", "", "'' is not a valid floating point value."},
                       RateFault{"combrfut", "0.5", "'0.5' is not a valid floating point value."}));
 
-TEST(CommissionRates, AClosedCommissionTableEndsTheCommandWithItsOwnError) {
+// A commission table that could not be opened has no fields: the command stops on the first rate.
+TEST(CommissionRates, AnUnopenedCommissionTableEndsTheCommandWithTheMissingField) {
     Connection connection("ADOConnection2");
     const TableHandle closed(connection, "ADOTable2", std::string(kCommissionTable), ',');
     CalcHarness h(closed);
@@ -88,8 +89,7 @@ TEST(CommissionRates, AClosedCommissionTableEndsTheCommandWithItsOwnError) {
 
     h.press();
 
-    EXPECT_EQ(h.dialogs.boxes,
-              Boxes{errorBox("ADOTable2: Cannot perform this operation on a closed dataset.")});
+    EXPECT_EQ(h.dialogs.boxes, Boxes{errorBox("ADOTable2: Field 'combrspot' not found.")});
     EXPECT_EQ(h.form.Label43.text(), "цитата");
 }
 
