@@ -92,6 +92,7 @@ void TableHandle::open() {
     eof_ = rows_.empty();
     modified_ = false;
     state_ = State::Browsing;
+    dropIndex();
     notify(TableChange::StateChanged);
 }
 
@@ -103,7 +104,13 @@ void TableHandle::close() {
     eof_ = true;
     modified_ = false;
     beforeEdit_.reset();
+    dropIndex();
     notify(TableChange::StateChanged);
+}
+
+void TableHandle::dropIndex() {
+    indexedColumn_.reset();
+    firstRowOf_.clear();
 }
 
 void TableHandle::edit() {
@@ -128,6 +135,7 @@ void TableHandle::insert() {
                  Row{0, false, std::vector<FieldValue>(columns_.size())});
     current_ = at;
     eof_ = false;
+    dropIndex();
     changed_.assign(columns_.size(), false);
     modified_ = false;
     state_ = State::Inserting;
@@ -184,6 +192,7 @@ void TableHandle::writeCurrentRow() {
     modified_ = false;
     beforeEdit_.reset();
     reloadRow(row);
+    dropIndex();
     notify(TableChange::StateChanged);
 }
 
@@ -205,6 +214,7 @@ void TableHandle::reloadRow(Row& row) {
 void TableHandle::cancel() {
     requireOpen();
     const bool dropsNewRow = state_ == State::Inserting;
+    if (modified_) dropIndex();
     if (state_ == State::Editing) {
         rows_[current_] = std::move(*beforeEdit_);
     } else if (dropsNewRow) {
@@ -218,6 +228,7 @@ void TableHandle::cancel() {
 
 // The row after the dropped one becomes current, or the new last row.
 void TableHandle::dropCurrentRow() {
+    dropIndex();
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
     if (current_ >= rows_.size()) current_ = rows_.empty() ? 0 : rows_.size() - 1;
     eof_ = rows_.empty();
@@ -277,16 +288,19 @@ bool TableHandle::locate(std::string_view field, std::string_view value) {
     requireOpen();
     const std::size_t column = fieldIndex(field);
     checkBrowseMode();
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const FieldValue& cell = rows_[i].values[column];
-        if (!cell.isNull() && textOf(cell) == value) {
-            current_ = i;
-            eof_ = false;
-            notify(TableChange::RowMoved);
-            return true;
-        }
+    if (indexedColumn_ != column) {
+        dropIndex();
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            if (const FieldValue& cell = rows_[i].values[column]; !cell.isNull())
+                firstRowOf_.emplace(textOf(cell), i);
+        indexedColumn_ = column;
     }
-    return false;
+    const auto found = firstRowOf_.find(std::string(value));
+    if (found == firstRowOf_.end()) return false;
+    current_ = found->second;
+    eof_ = false;
+    notify(TableChange::RowMoved);
+    return true;
 }
 
 int TableHandle::rowCount() const {
@@ -351,6 +365,7 @@ void TableHandle::setFieldText(std::string_view field, std::string_view text) {
     // An emptied number field holds no value, as a cleared bound control leaves it.
     if (state_ == State::Browsing) edit();
     rows_[current_].values[column] = std::move(value);
+    dropIndex();
     changed_[column] = true;
     modified_ = true;
     notify(TableChange::ValueChanged);
@@ -367,6 +382,7 @@ void TableHandle::revertField(std::string_view field) {
     if (!editPending() || !changed_[column]) return;
     rows_[current_].values[column] =
         state_ == State::Editing ? beforeEdit_->values[column] : FieldValue{};
+    dropIndex();
     changed_[column] = false;
     modified_ = std::ranges::find(changed_, true) != changed_.end();
     notify(TableChange::ValueChanged);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace pelorix {
@@ -60,7 +61,8 @@ public:
     void next(); // past the last row sets end-of-table and stays on that row
     bool eof() const;
     // Makes current the first row whose `field` reads exactly `value` (whole value, letter case
-    // counts). No match: false, the current row stays.
+    // counts). No match: false, the current row stays. The rows are indexed by the field at the
+    // first search, so a search does not walk the table while the user types.
     bool locate(std::string_view field, std::string_view value);
 
     // For grids.
@@ -108,6 +110,7 @@ private:
     void dropCurrentRow();
     void reloadRow(Row& row);
     void notify(TableChange change) const { listeners_.notify(change); }
+    void dropIndex();
 
     Connection& connection_;
     std::string name_;
@@ -123,6 +126,10 @@ private:
     std::vector<bool> changed_;     // per column, in the pending edit
     std::optional<Row> beforeEdit_; // the current row as it was when editing started
     Listeners<TableChange> listeners_;
+
+    // The first row holding each text of one field; dropped whenever rows or values change.
+    std::optional<std::size_t> indexedColumn_;
+    std::unordered_map<std::string, std::size_t> firstRowOf_;
 };
 
 } // namespace pelorix

@@ -50,6 +50,11 @@ void TForm1::wireHandlers() {
     Forex2.onClick = [this] { Forex2Click(); };
     N4.onClick = [this] { N4Click(); };
     N2.onClick = [this] { N2Click(); };
+
+    ComboBox2.onChange = [this] { ComboBox2Change(); };
+    ComboBox3.onChange = [this] { ComboBox3Change(); };
+    Edit15.onChange = [this] { Edit15Change(); };
+    Edit3.onChange = [this] { Edit3Change(); };
 }
 
 } // namespace pelorix

@@ -4,6 +4,7 @@
 #include "base/form.h"
 #include "calc/trade_ticket.h"
 #include "forex/quote_fields.h"
+#include "forex/quote_lookup.h"
 #include "settings/table_handle.h"
 
 #include <set>
@@ -13,6 +14,7 @@
 namespace pelorix {
 
 class SettingsStore;
+struct ForexBranch;
 
 // The main window: the trade ticket, the market tabs, the results and the comment.
 class TForm1 : public Form {
@@ -48,6 +50,17 @@ public:
 
     // The calculation (tform1_calculate.cpp).
     void Button1Click();
+
+    // Forex quotes (tform1_forex.cpp). The full lookup for the instrument, lot and rate on the
+    // window, as the lot, instrument, rate and entry price handlers run it, and the window's
+    // activation and the reference editor's save; and the reduced form of a switch to the Forex
+    // tab, which sets up the rate field only.
+    QuoteLookup lookupForexQuote(EntryPriceTest test);
+    void lookupForexQuoteOnTabSwitch();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void Edit15Change();
+    void Edit3Change();
 
     // The menu (tform1_menu.cpp).
     void Forex1Click();
@@ -150,6 +163,8 @@ public:
 private:
     static std::vector<std::string> lotSizes();
     void wireHandlers();
+    QuoteSource quoteSource();
+    ForexBranch forexBranch();
     void loadSlot(const SettingsStore& store, Slot& slot, std::string_view file);
     std::vector<Slot*> settingsSlots();
 

@@ -41,8 +41,7 @@ ResultView TForm1::results() {
 }
 
 void TForm1::Button1Click() {
-    // The Forex instrument search and lot sizing join here when the instruments are wired in.
-    calculate(ticket(), results(), links_.commissionRow, env().dialogs);
+    calculate(ticket(), results(), links_.commissionRow, env().dialogs, forexBranch());
 }
 
 } // namespace pelorix
