@@ -8,7 +8,9 @@
 #include "settings/connection.h"
 #include "settings/reference_database.h"
 #include "settings/table_handle.h"
+#include "settings/table_setup.h"
 #include "support/recording_dialogs.h"
+#include "support/temp_folder.h"
 #include "ui/tform1.h"
 
 #include <functional>
@@ -56,12 +58,16 @@ struct Ticket {
     bool usdRateShown = false;
 };
 
-// The main window in a comma locale, its commission row and a recording of every box shown.
-// The window reads the fake commission row `rates` unless it is handed another one.
+// The main window in a comma locale, its commission row, the instrument table open as the
+// reference editor keeps it, and a recording of every box shown. The window reads the fake
+// commission row `rates` unless it is handed another one; the instruments are the shipped ones
+// and the rows that `extraInstruments` (SQL) adds.
 class CalcHarness {
 public:
-    CalcHarness() : CalcHarness(nullptr) {}
-    explicit CalcHarness(const CurrentRow& commissionRow) : CalcHarness(&commissionRow) {}
+    CalcHarness() : CalcHarness(nullptr, "") {}
+    explicit CalcHarness(const CurrentRow& commissionRow) : CalcHarness(&commissionRow, "") {}
+    explicit CalcHarness(std::string_view extraInstruments)
+        : CalcHarness(nullptr, extraInstruments) {}
 
     void enter(const Ticket& t) {
         form.TabControl1.setTabIndex(t.tab);
@@ -104,23 +110,27 @@ public:
     RecordingShell shell;
     Environment env{dialogs, shell, "/tmp", ','};
     FakeCommissionRow rates;
-    // Closed and never opened: nothing here looks an instrument up.
+    TempFolder folder;
     Connection instrumentConnection{"ADOConnection1"};
     TableHandle instruments{instrumentConnection, "ADOTable1", std::string(kInstrumentTable), ','};
-    // Stands for each window the menu shows.
+    // Stands for the reference editor, which the quote lookup shows…
+    Form forexWindow{env, "Form3", "", 100, 100};
+    // …and for each other window the menu shows.
     Form otherWindow{env, "Other", "", 100, 100};
     TForm1 form;
     HandlerBoundary boundary{env};
     UserActions user{boundary};
 
 private:
-    explicit CalcHarness(const CurrentRow* commissionRow)
+    CalcHarness(const CurrentRow* commissionRow, std::string_view extraInstruments)
         : form(env, {.commissionRow = commissionRow ? *commissionRow : rates,
                      .instruments = instruments,
                      .aboutWindow = otherWindow,
-                     .forexWindow = otherWindow,
+                     .forexWindow = forexWindow,
                      .settingsWindow = otherWindow,
                      .currencyWindow = otherWindow}) {
+        folder.createDatabase(shippedDatabaseSql() + std::string(extraInstruments));
+        openForEditing(instrumentConnection, instruments, folder.path());
         form.m7.setText("руб.");
     }
 
@@ -133,6 +143,9 @@ private:
 
 inline std::string info(const std::string& message) {
     return "info: " + message;
+}
+inline std::string plain(const std::string& message) {
+    return "plain: " + message;
 }
 inline std::string errorBox(const std::string& text) {
     return "error: " + text + " [Pelorix]";

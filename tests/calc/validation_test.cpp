@@ -40,7 +40,7 @@ Ticket ticket(Side side, Tab tab, const std::function<void(Ticket&)>& change = {
 struct ChainCase {
     const char* name;
     Ticket ticket;
-    Boxes boxes; // empty: refused silently, or (Forex) stopped at the seam
+    Boxes boxes; // empty: refused silently
 };
 
 const ChainCase kCases[] = {
@@ -86,11 +86,17 @@ const ChainCase kCases[] = {
      ticket(Long, Stocks, [](Ticket& t) { t.margin = "0", t.capital = "50"; }),
      {info(kStocksLimit)}},
     {"EmptyLot", ticket(Long, Forex, [](Ticket& t) { t.lot = ""; }), {info(kFill)}},
-    {"EmptyInstrument", ticket(Short, Forex, [](Ticket& t) { t.instrument = ""; }), {info(kFill)}},
+    // Emptying the instrument box already runs the quote lookup, which finds no instrument.
+    {"EmptyInstrument",
+     ticket(Short, Forex, [](Ticket& t) { t.instrument = ""; }),
+     {plain("Либо запись не найдена,либо не выбран вид валютной пары!"), info(kFill)}},
     {"ShownEmptyUsdRate",
      ticket(Long, Forex, [](Ticket& t) { t.usdRateShown = true; }),
      {info(kFill)}},
-    {"HiddenEmptyUsdRateIsNotTested", ticket(Long, Forex), {}},
+    // The fill check lets it pass; the stop check after it refuses.
+    {"HiddenEmptyUsdRateIsNotTested",
+     ticket(Long, Forex, [](Ticket& t) { t.stop = "100,5"; }),
+     {info(kLongStop)}},
     {"ForexFieldsDoNotCountOnFutures",
      ticket(Long, Futures,
             [](Ticket& t) { t.lot = "", t.usdRateShown = true, t.contracts = "50"; }),
