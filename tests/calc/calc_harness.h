@@ -58,6 +58,19 @@ struct Ticket {
     bool usdRateShown = false;
 };
 
+// Instruments beside the shipped ones (EUR/USD direct, step 0,0001, spread 2; USD/JPY inverse,
+// step 0,01, spread 2; EUR/GBP cross, step 0,0001, spread 3), each lacking or bending one term.
+constexpr std::string_view kOddInstruments = R"sql(
+INSERT INTO "Сurrency" (currency, Price_step, spread, type) VALUES
+    ('NO/SPREAD', 0.0001, 0, 'прямая'),
+    ('NULL/STEP', NULL, 2, 'прямая'),
+    ('NULL/SPREAD', 0.0001, NULL, 'прямая'),
+    ('NULL/KIND', 0.0001, 2, NULL),
+    ('ZERO/STEP', 0, 2, 'прямая'),
+    ('ODD/KIND', 0.0001, 2, 'другая'),
+    ('ЕВ/GBP', 0.0001, 3, 'кросс-курс');
+)sql";
+
 // The main window in a comma locale, its commission row, the instrument table open as the
 // reference editor keeps it, and a recording of every box shown. The window reads the fake
 // commission row `rates` unless it is handed another one; the instruments are the shipped ones

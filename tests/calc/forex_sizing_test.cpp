@@ -10,18 +10,6 @@ namespace {
 using Texts = std::map<std::string, std::string>;
 using Boxes = std::vector<std::string>;
 
-// Instruments beside the shipped ones (EUR/USD direct, step 0,0001, spread 2; USD/JPY inverse,
-// step 0,01, spread 2; EUR/GBP cross, step 0,0001, spread 3), each lacking or bending one term.
-constexpr std::string_view kOddInstruments = R"sql(
-INSERT INTO "Сurrency" (currency, Price_step, spread, type) VALUES
-    ('NO/SPREAD', 0.0001, 0, 'прямая'),
-    ('NULL/STEP', NULL, 2, 'прямая'),
-    ('NULL/SPREAD', 0.0001, NULL, 'прямая'),
-    ('NULL/KIND', 0.0001, 2, NULL),
-    ('ZERO/STEP', 0, 2, 'прямая'),
-    ('ODD/KIND', 0.0001, 2, 'другая');
-)sql";
-
 const std::string kNoSense = "СДЕЛКА НЕ ИМЕЕТ СМЫСЛА!\rПотенциальный риск  больше чем "
                              "доходность!\rРекомендуем либо отказаться от сделки, либо изменить "
                              "параметры сделки.";
