@@ -225,6 +225,38 @@ TEST_F(TableHandleTest, LocateMatchesTheWholeValueWithItsCase) {
               "ADOTable1: Field 'name' not found");
 }
 
+// The search keeps an index of the names; every change of the rows must reach it, or a search
+// would land on a stale row.
+TEST_F(TableHandleTest, LocateFollowsEveryChangeOfTheRows) {
+    TableHandle& table = instruments();
+    ASSERT_TRUE(table.locate("currency", "USD/JPY"));
+
+    table.setFieldText("currency", "USD/JPN"); // renamed and saved by the next search
+    EXPECT_FALSE(table.locate("currency", "USD/JPY"));
+    ASSERT_TRUE(table.locate("currency", "USD/JPN"));
+    EXPECT_EQ(table.currentIndex(), 1);
+
+    table.first();
+    table.insert(); // a new first row of the same name: the first row of a name is found
+    table.setFieldText("currency", "EUR/GBP");
+    ASSERT_TRUE(table.locate("currency", "EUR/GBP"));
+    EXPECT_EQ(table.currentIndex(), 0);
+    table.remove();
+    ASSERT_TRUE(table.locate("currency", "EUR/GBP"));
+    EXPECT_EQ(table.currentIndex(), 2);
+
+    table.setFieldText("currency", "CHF/JPY"); // taken back before any search
+    table.cancel();
+    EXPECT_FALSE(table.locate("currency", "CHF/JPY"));
+    ASSERT_TRUE(table.locate("currency", "EUR/GBP"));
+    EXPECT_EQ(table.currentIndex(), 2);
+
+    // A number field is searched by its text in the locale.
+    ASSERT_TRUE(table.locate("Price_step", "0,01"));
+    EXPECT_EQ(table.fieldText("currency"), "USD/JPN");
+    ASSERT_TRUE(table.locate("currency", "XXX/YYY"));
+}
+
 // Moving is how typing reaches the file: each way of moving saves a changed row and quietly
 // leaves an unchanged one.
 struct Move {
