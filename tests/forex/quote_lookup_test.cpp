@@ -21,10 +21,10 @@ struct OnForexTab : CalcHarness {
         form.TabControl1.setTabIndex(2);
         form.Edit14.setText("прежнее");
     }
-    // A user's change, behind the handler boundary as the skin runs it.
-    void user(const std::function<void()>& action) { runHandler(env, action); }
-    void write(TextControl& field, const std::string& text) {
-        user([&] { field.setText(text); });
+    // A text pasted into a field, which runs its change handler behind the boundary.
+    void write(TextControl& field, const std::string& text) { user.paste(field, text); }
+    void switchTab() {
+        boundary.dispatch([this] { form.lookupForexQuoteOnTabSwitch(); });
     }
 };
 
@@ -212,7 +212,7 @@ const LookupCase kCases[] = {
          h.form.Edit14.setText("прежнее");
          h.form.Edit15.setVisible(false);
          h.form.Label27.setVisible(false);
-         h.user([&] { h.form.lookupForexQuoteOnTabSwitch(); });
+         h.switchTab();
      },
      "прежнее",
      true,
@@ -222,7 +222,7 @@ const LookupCase kCases[] = {
     {"TabSwitchToAnotherKindHidesOnlyTheCaption",
      [](OnForexTab& h) {
          h.form.Edit15.setVisible(true);
-         h.user([&] { h.form.lookupForexQuoteOnTabSwitch(); });
+         h.switchTab();
      },
      "прежнее",
      true,
@@ -232,7 +232,7 @@ const LookupCase kCases[] = {
     {"TabSwitchToARowWithoutAKind",
      [](OnForexTab& h) {
          h.write(h.form.ComboBox3, "NULL/KIND");
-         h.user([&] { h.form.lookupForexQuoteOnTabSwitch(); });
+         h.switchTab();
      },
      "прежнее",
      false,
@@ -243,7 +243,7 @@ const LookupCase kCases[] = {
     {"TabSwitchToAnUnknownInstrument",
      [](OnForexTab& h) {
          h.write(h.form.ComboBox3, "EUR/US");
-         h.user([&] { h.form.lookupForexQuoteOnTabSwitch(); });
+         h.switchTab();
      },
      "прежнее",
      false,
