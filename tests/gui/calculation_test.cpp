@@ -1,6 +1,7 @@
 #include "app/skin.h"
 #include "gui_fixture.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +112,51 @@ TEST_F(CalculationInTheWindow, AFuturesTicketShowsTheOptimalContracts) {
     QTest::mouseClick(&widget<QPushButton>(form.Button1), Qt::LeftButton);
     EXPECT_EQ(p.dialogs.boxes, std::vector<std::string>{"info: Внимание! Превышен лимит по ГО!"});
     EXPECT_EQ(shown(form.Edit11), "20");
+}
+
+TEST_F(CalculationInTheWindow, AForexTicketChosenFromTheListsShowsTheOptimalLot) {
+    auto& tabs = widget<QTabBar>(form.TabControl1);
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(2).center());
+    ASSERT_EQ(form.TabControl1.tabIndex(), 2);
+    type(form.Edit1, "100000");
+    type(form.Edit3, "0,8");
+    type(form.Edit4, "0,79");
+    type(form.Edit5, "0,82");
+    // The instrument list as the window's activation fills it from the reference table.
+    const TableHandle& instruments = p.program.Form3.ADOTable1;
+    for (int row = 0; row < instruments.rowCount(); ++row)
+        form.ComboBox3.addItem(instruments.cellText(row, "currency"));
+    const auto choose = [](QComboBox& box, const char* item) {
+        const int index = box.findText(QString::fromUtf8(item));
+        ASSERT_GE(index, 0) << item;
+        box.setCurrentIndex(index);
+        emit box.activated(index);
+    };
+    choose(widget<QComboBox>(form.ComboBox3), "EUR/GBP");
+    choose(widget<QComboBox>(form.ComboBox2), "100000");
+
+    // A cross pair asks for the dollar rate of its first currency before it has a point value.
+    EXPECT_FALSE(widget<QLineEdit>(form.Edit15).isHidden());
+    EXPECT_EQ(shown(form.Label27), "Курс EUR/USD: ");
+    EXPECT_EQ(shown(form.Edit14), "");
+    type(form.Edit15, "1,3");
+    EXPECT_EQ(shown(form.Edit14), "16,25");
+    QTest::mouseClick(&widget<QPushButton>(form.Button1), Qt::LeftButton);
+
+    EXPECT_EQ(p.dialogs.boxes, std::vector<std::string>{});
+    EXPECT_EQ(shown(form.Edit7), "1,67");
+    EXPECT_EQ(shown(form.Edit8), "3,2");
+    EXPECT_EQ(shown(form.Edit12), "1670 usd");
+    EXPECT_EQ(shown(form.Edit13), "3200 usd");
+    EXPECT_EQ(shown(form.Label20), "Оптимальный лот: 119000");
+    EXPECT_EQ(shown(form.Label42), "Без округления : 119760,48 USD");
+    EXPECT_FALSE(widget<QLabel>(form.Label42).isHidden());
+    EXPECT_EQ(shown(form.Label23), "1,99 %");
+    EXPECT_EQ(shown(form.Label24), "3,81 %");
+    EXPECT_EQ(shown(form.Label39), "1991,02 usd");
+    EXPECT_EQ(shown(form.Label40), "3808,06 usd");
+    // The calculation left the shared row on the chosen instrument: the editor shows it.
+    EXPECT_EQ(instruments.fieldText("currency"), "EUR/GBP");
 }
 
 } // namespace
