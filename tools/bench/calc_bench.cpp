@@ -1,17 +1,24 @@
 // Times the calculate command per market on the main window model: how long one press of the
-// button takes from the commission read to the last label written.
+// button takes from the commission read to the last label written. For Forex also the quote
+// lookup, which runs on every keystroke of the entry price, and the filling of the instrument
+// list, each over a reference table of 18 and of 10000 instruments.
 
 #include "base/app_error.h"
 #include "base/current_row.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
+#include "settings/table_setup.h"
 #include "ui/tform1.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <map>
+#include <sqlite3.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +57,15 @@ struct Market {
     const char* target;
 };
 
+double microsecondsPer(int calls, const std::function<void()>& call) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < calls; ++i)
+        call();
+    const std::chrono::duration<double, std::micro> spent =
+        std::chrono::steady_clock::now() - start;
+    return spent.count() / calls;
+}
+
 double microsecondsPerCall(TForm1& form, const Market& m, int calls) {
     form.TabControl1.setTabIndex(m.tab);
     form.ComboBox1.setText("Лонг");
@@ -61,12 +77,71 @@ double microsecondsPerCall(TForm1& form, const Market& m, int calls) {
     form.Edit9.setText("5000");
     form.Edit11.setText("3");
     form.Edit10.setText("10");
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < calls; ++i)
-        form.Button1Click();
-    const std::chrono::duration<double, std::micro> spent =
-        std::chrono::steady_clock::now() - start;
-    return spent.count() / calls;
+    return microsecondsPer(calls, [&] { form.Button1Click(); });
+}
+
+// A reference database of `count` instruments in its own folder. The instrument the bench looks
+// up is a cross pair in the last row, where a search that walked the table would find it last.
+class InstrumentFolder {
+public:
+    explicit InstrumentFolder(int count)
+        : path_(std::filesystem::temp_directory_path() /
+                ("pelorix_bench_" + std::to_string(getpid()) + "_" + std::to_string(count))) {
+        std::filesystem::create_directories(path_);
+        sqlite3* db = nullptr;
+        sqlite3_open((path_ / std::string(kDatabaseFileName)).c_str(), &db);
+        std::string sql = "BEGIN; CREATE TABLE \"" + std::string(kInstrumentTable) +
+                          "\" (currency TEXT, Price_step REAL, spread REAL, type TEXT);";
+        for (int i = 1; i < count; ++i)
+            sql += "INSERT INTO \"" + std::string(kInstrumentTable) + "\" VALUES ('I" +
+                   std::to_string(i) + "/USD', 0.0001, 2, 'прямая');";
+        sql += "INSERT INTO \"" + std::string(kInstrumentTable) +
+               "\" VALUES ('EUR/GBP', 0.0001, 3, 'кросс-курс'); COMMIT;";
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    ~InstrumentFolder() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The lookup, the list filling and a Forex calculation over `count` instruments.
+void timeForex(const Environment& env, const CurrentRow& rates, int count, int calls) {
+    const InstrumentFolder folder(count);
+    Connection connection("ADOConnection1");
+    TableHandle instruments(connection, "ADOTable1", std::string(kInstrumentTable), ',');
+    openForEditing(connection, instruments, folder.path());
+    Form otherWindow(env, "Other", "", 100, 100);
+    TForm1 form(env, {.commissionRow = rates,
+                      .instruments = instruments,
+                      .aboutWindow = otherWindow,
+                      .forexWindow = otherWindow,
+                      .settingsWindow = otherWindow,
+                      .currencyWindow = otherWindow});
+    form.TabControl1.setTabIndex(2);
+    form.ComboBox3.setText("EUR/GBP");
+    form.Edit1.setText("100000");
+    form.Edit2.setText("2");
+    form.Edit3.setText("0,8");
+    form.Edit4.setText("0,79");
+    form.Edit5.setText("0,82");
+    form.ComboBox2.setText("100000");
+    form.Edit15.setText("1,3");
+
+    const double lookup =
+        microsecondsPer(calls, [&] { form.lookupForexQuote(EntryPriceTest::Skip); });
+    // The list as the window's activation fills it: every name of the table, in table order.
+    const double fill = microsecondsPer(std::max(1, calls / 1000), [&] {
+        form.ComboBox3.clearItems();
+        for (instruments.first(); !instruments.eof(); instruments.next())
+            form.ComboBox3.addItem(instruments.fieldText("currency"));
+    });
+    const double press = microsecondsPer(calls, [&] { form.Button1Click(); });
+    std::printf("forex, %d instruments: lookup %.3f µs, list fill %.1f µs, calculation %.3f "
+                "µs/call (%s)\n",
+                count, lookup, fill, press, form.Label20.text().c_str());
 }
 
 } // namespace
@@ -81,6 +156,13 @@ int main(int argc, char** argv) {
     NoShell shell;
     const Environment env{dialogs, shell, ".", ','};
     Rates rates;
+    try {
+        for (const int count : {18, 10000})
+            timeForex(env, rates, count, calls);
+    } catch (const AppError& e) {
+        std::fprintf(stderr, "Forex failed: %s\n", e.what());
+        return 1;
+    }
     Connection connection("ADOConnection1");
     TableHandle instruments(connection, "ADOTable1", std::string(kInstrumentTable), ',');
     Form otherWindow(env, "Other", "", 100, 100);
