@@ -18,6 +18,8 @@ TForm1::TForm1(const Environment& env, const Links& links)
     Label36.setVisible(false);
     Label41.setVisible(false);
     Label42.setVisible(false);
+    // As designed: the long position's picture beside the position type "Лонг".
+    Image1.setPicture((env.programFolder / "StockIndexUp.png").string());
 
     wireHandlers();
 }
@@ -45,6 +47,8 @@ QuoteFields TForm1::quoteFields() {
 // event runs what.
 void TForm1::wireHandlers() {
     Button1.onClick = [this] { Button1Click(); };
+    TabControl1.onChange = [this] { TabControl1Change(); };
+    wireEntryFields();
 
     Forex1.onClick = [this] { Forex1Click(); };
     Forex2.onClick = [this] { Forex2Click(); };

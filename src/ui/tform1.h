@@ -62,6 +62,26 @@ public:
     void Edit15Change();
     void Edit3Change();
 
+    // The market modes (tform1_tabs.cpp): the user's choice of a tab, the set-up for the tab
+    // chosen at start, and the return of the focus to the window.
+    void TabControl1Change();
+    void setUpStartTab();
+    void FormActivate() override;
+
+    // The entry fields' own handlers (tform1_fields.cpp); the shared rules (key filter, "0" on
+    // enter and leave, focus moves) are wired with them.
+    void Edit1Change();
+    void Edit2Change();
+    void Edit6Change();
+    void Edit4Change();
+    void Edit5Change();
+    void Edit9Change();
+    void Edit10Change();
+    void Edit11Change();
+    void Edit6Exit();
+    void Edit11Click();
+    void ComboBox1Change();
+
     // The menu (tform1_menu.cpp).
     void Forex1Click();
     void Forex2Click();
@@ -165,11 +185,26 @@ private:
     void wireHandlers();
     QuoteSource quoteSource();
     ForexBranch forexBranch();
+    void wireEntryFields();
+    // The field the focus moves to from `from` for a navigation key, or nullptr.
+    Control* focusTarget(const Control& from, Key key);
+    // Label36: capital / margin rounded to whole contracts, when both have a value.
+    void showMaximumContracts();
+    // Label41: the largest lot the capital allows, at most 10000000.
+    void showMaximumLot();
+    // The instrument box lists each name of the instrument table once.
+    void fillInstrumentList();
+    void setUnitLabels(const std::string& capitalUnit, const std::string& priceUnit);
+    void emptyResults();
+    std::string unitText() const { return " " + m7.text(); }
+    // Writes one risk field (percent or money) from the other.
+    void followRiskField(Edit& follower, const std::string& text);
     void loadSlot(const SettingsStore& store, Slot& slot, std::string_view file);
     std::vector<Slot*> settingsSlots();
 
     const Links links_;
     std::set<const Slot*> loadedSlots_;
+    bool riskFieldFollowing_ = false;
 };
 
 } // namespace pelorix

@@ -45,6 +45,7 @@ void TForm1::FormCreate() {
         TabControl1.setTabIndex(1);
     else if (M6.text() == "3")
         TabControl1.setTabIndex(2);
+    setUpStartTab();
 }
 
 bool TForm1::FormClose() {

@@ -55,7 +55,8 @@ TEST_F(StartUp, LoadsTheSettingsIntoSlotsAndFieldsAndChoosesTheDefaultTab) {
     EXPECT_EQ(f1.Edit10.text(), "10");
     EXPECT_EQ(f1.Edit3.text(), "0");
     EXPECT_EQ(f1.Label16.text(), " руб.");
-    EXPECT_EQ(f1.Label32.text(), " руб.");
+    EXPECT_EQ(f1.Label19.text(), " руб.");
+    EXPECT_EQ(f1.Label32.text(), "пункт.") << "the futures tab";
     EXPECT_EQ(f1.m7.text(), "руб.");
     EXPECT_EQ(f1.TabControl1.tabIndex(), 1);
     EXPECT_EQ(f1.Label43.text().rfind("Если вы знаете", 0), 0u);
