@@ -160,11 +160,19 @@ void Binder::attach(Control& control, QObject& object) {
 void Binder::setUpWindow() {
     window_->setProperty(kProgramWindow, true);
     window_->setWindowTitle(QString::fromStdString(form_.caption()));
-    const QSize client(form_.clientWidth(), form_.clientHeight());
     auto* main = qobject_cast<QMainWindow*>(window_.data());
+    QWidget& clientArea = main && main->centralWidget() ? *main->centralWidget() : *window_;
+    // The designed client size, grown to hold every control where the desktop's fonts need
+    // more room than the design gave; the same in every mode, whatever a mode hides.
+    QRect content;
+    for (const QWidget* child : clientArea.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) content |= child->geometry();
+    const QSize client = QSize(form_.clientWidth(), form_.clientHeight())
+                             .expandedTo(QSize(content.right() + 1 + content.left(),
+                                               content.bottom() + 1 + content.left()));
     if (main && main->centralWidget()) {
         // The client area excludes the menu bar; the frame follows from both.
-        main->centralWidget()->setFixedSize(client);
+        clientArea.setFixedSize(client);
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
         window_->setFixedSize(client);

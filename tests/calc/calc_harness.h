@@ -121,7 +121,8 @@ public:
 
     RecordingDialogs dialogs;
     RecordingShell shell;
-    Environment env{dialogs, shell, "/tmp", ','};
+    // The shipped program folder: choosing the side loads its position picture from there.
+    Environment env{dialogs, shell, PELORIX_PROGRAM_DIR, ','};
     FakeCommissionRow rates;
     TempFolder folder;
     Connection instrumentConnection{"ADOConnection1"};

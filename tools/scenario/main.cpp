@@ -6,10 +6,12 @@
 #include "ui/program.h"
 
 #include <charconv>
+#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -49,11 +51,16 @@ of the line after one blank, with C escapes (\r \n \t \" \\).
   activate FormN              the window becomes the active one
   close FormN                 ask the window to close
   dump [FormN|FormN.Control]  print windows and controls
+  write FILE TEXT             write TEXT as the file FILE of the program folder (before start,
+                              to set up the settings the windows load)
+  file FILE                   print the bytes of the file FILE of the program folder
 
 Output: each command as "> COMMAND", then what it caused: every box as it is shown
   box info|plain "TEXT"
   box error "TEXT" title="TITLE"
   box confirm "TEXT" answer=ok|cancel
+for file, one line:
+  file capital.txt "100000"   (bytes outside ASCII as \xNN; "missing" when there is none)
 and for dump, a line per window and per control:
   Form1 caption="Pelorix" visible=1
   Form1.Edit7 text="5" visible=1 enabled=1 color=white
@@ -219,6 +226,13 @@ public:
             program_.close(form(rest));
         } else if (command == "dump") {
             dump(rest);
+        } else if (command == "write") {
+            const std::string name = rest.substr(0, rest.find(' '));
+            const std::string text = rest.size() > name.size() ? rest.substr(name.size() + 1) : "";
+            std::ofstream(program_.env().programFolder / name, std::ios::binary)
+                << scenario::unescape(text);
+        } else if (command == "file") {
+            printFile(rest);
         } else {
             throw ScriptError("unknown command " + command);
         }
@@ -263,6 +277,27 @@ private:
             auto [f, c, ignored] = target(what);
             dumpControl(*f, *c);
         }
+    }
+
+    void printFile(const std::string& name) const {
+        std::ifstream in(program_.env().programFolder / name, std::ios::binary);
+        if (!in) {
+            std::cout << "file " << name << " missing\n";
+            return;
+        }
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::string shown;
+        for (const char byte : bytes) {
+            const auto code = static_cast<unsigned char>(byte);
+            if (code < 0x80) {
+                shown += scenario::escape(std::string(1, byte));
+            } else {
+                char hex[5];
+                std::snprintf(hex, sizeof hex, "\\x%02X", code);
+                shown += hex;
+            }
+        }
+        std::cout << "file " << name << " \"" << shown << "\"\n";
     }
 
     Program& program_;

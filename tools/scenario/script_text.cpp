@@ -45,6 +45,9 @@ std::string unescape(std::string_view text) {
         case 't':
             out += '\t';
             break;
+        case 'b':
+            out += '\b';
+            break;
         case '"':
             out += '"';
             break;
