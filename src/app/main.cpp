@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
 
 namespace {
 
@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     try {
         skin = std::make_unique<pelorix::Skin>(program);
     } catch (const pelorix::BindError& e) {
-        std::cerr << e.what() << '\n';
+        std::fprintf(stderr, "%s\n", e.what());
         dialogs.error(e.what(), pelorix::errorBoxTitle(programFileName));
         return 1;
     }

@@ -47,6 +47,16 @@ void Connection::open() {
     if (path.empty()) throw AppError(name_ + ": The connection string names no database file");
     checkFileExists(path);
 
+    // The reference tables are a few pages each: a lookaside pool and a preallocated page cache
+    // would cost each of the program's connections memory at start-up for nothing. The library
+    // takes this only before its first use; later calls change nothing.
+    static const bool lean = [] {
+        sqlite3_config(SQLITE_CONFIG_LOOKASIDE, 0, 0);
+        sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+        return true;
+    }();
+    (void)lean;
+
     sqlite3* db = nullptr;
     // Without SQLITE_OPEN_CREATE: a database that vanished must not come back empty.
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);

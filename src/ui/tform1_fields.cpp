@@ -6,8 +6,8 @@
 #include "ui/tform1.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <initializer_list>
 
 namespace pelorix {
@@ -199,8 +199,10 @@ void TForm1::ComboBox1Change() {
     const char* file = ComboBox1.text() == "Шорт" ? "StockIndexDown.png" : "StockIndexUp.png";
     const std::filesystem::path path = SettingsStore(env().programFolder).pathOf(file);
     // A picture that cannot be read is reported and the one shown before stays.
-    if (!std::ifstream(path, std::ios::binary))
+    std::FILE* picture = std::fopen(path.c_str(), "rb");
+    if (!picture)
         throw AppError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
+    std::fclose(picture);
     Image1.setPicture(path.string());
 }
 
