@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/text.h"
+#include "base/user_actions.h"
 #include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/program.h"
@@ -14,7 +15,8 @@ namespace pelorix::testing {
 
 // A program folder with the seven settings files and the reference database, and the program
 // started over it the way a user starts it: windows created, the main window shown and active.
-// Actions go through the handler boundary, so an error ends up as a recorded box.
+// Actions go through the shared driver of user actions and the handler boundary, so an error
+// ends up as a recorded box.
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
@@ -40,26 +42,16 @@ protected:
     }
     TForm1& form() { return program->Form1; }
 
+    // Moves the focus as a click or Tab would: Exit of the old field, then Enter of the new.
     void focus(Control& c) {
         program->dispatch([&] { form().setFocus(c); });
     }
-    // Focuses the field, then types each character through its key filter.
-    void type(TextControl& field, const std::string& text) {
-        focus(field);
-        for (char32_t ch : decodeUtf8(text))
-            program->dispatch([&field, ch] { field.typeChar(ch); });
-    }
+    void type(TextControl& field, const std::string& text) { user().type(form(), field, text); }
     // A paste: the text arrives whole, past the key filter.
-    void paste(TextControl& field, const std::string& text) {
-        program->dispatch([&] { field.setText(text); });
-    }
-    void press(Control& field, Key key) {
-        focus(field);
-        if (field.onKeyDown) program->dispatch([&] { field.onKeyDown(key); });
-    }
-    void chooseTab(int index) {
-        program->dispatch([&] { form().TabControl1.chooseTab(index); });
-    }
+    void paste(TextControl& field, const std::string& text) { user().paste(field, text); }
+    void press(Control& field, Key key) { user().key(form(), field, key); }
+    void chooseTab(int index) { user().chooseTab(form().TabControl1, index); }
+    UserActions user() { return UserActions(*program); }
 
     TempFolder folder;
     RecordingDialogs dialogs;
