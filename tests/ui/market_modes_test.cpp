@@ -88,11 +88,11 @@ TEST_F(MarketModes, EachModeShowsItsControlsAndCaptionsAfterStartUpAndAfterASwit
          {0, 1},
          "HHHHSSSSHSSHSSH",
          {rub, rub, "пункт.", " руб./пункт", "Кол-во контрактов", "Макс. кол-во контр.", "33", ""}},
-        {"stocks to Forex",
+        {"stocks to Forex: the lookup of a direct pair hides the rate's caption",
          "1",
          {2},
-         "SSSSHH?H?SHSSHS",
-         {"usd", "usd", "пункт.", " usd/пункт", "?", "Макс. лот", "", "10000000"}},
+         "SSSSHHHHHSHSSHS",
+         {"usd", "usd", "пункт.", " usd/пункт", "Кол-во контрактов", "Макс. лот", "", "10000000"}},
         {"Forex to futures",
          "3",
          {1},
@@ -110,6 +110,26 @@ TEST_F(MarketModes, EachModeShowsItsControlsAndCaptionsAfterStartUpAndAfterASwit
         EXPECT_EQ(texts(f, c.captions), c.captions);
         EXPECT_EQ(dialogs.boxes, std::vector<std::string>{});
     }
+}
+
+TEST_F(MarketModes, ASwitchToForexAsksForTheRateOfACrossPairAndGoesOnPastAnUnknownName) {
+    auto& f = start();
+    paste(f.ComboBox3, "EUR/GBP");
+    dialogs.boxes.clear();
+    chooseTab(2);
+    EXPECT_TRUE(f.Edit15.visible());
+    EXPECT_TRUE(f.Label27.visible());
+    EXPECT_EQ(f.Label27.text(), "Курс EUR/USD: ");
+    EXPECT_EQ(f.Edit14.text(), "") << "the switch computes no point value";
+
+    chooseTab(0);
+    paste(f.ComboBox3, "XXX/YYY");
+    dialogs.boxes.clear();
+    chooseTab(2);
+    EXPECT_EQ(dialogs.boxes,
+              std::vector<std::string>{
+                  "plain: Либо запись не найдена, либо не выбран вид валютной пары!"});
+    EXPECT_EQ(f.Label16.text(), "usd") << "the switch went on";
 }
 
 TEST_F(MarketModes, ASwitchEmptiesTheResultsAndForexKeepsTheComment) {
@@ -247,7 +267,7 @@ TEST_F(MarketModes, WithoutTheInstrumentTableActivationAndTheForexTabReportIt) {
     EXPECT_EQ(dialogs.boxes[0], dialogs.boxes[1]);
     EXPECT_EQ(dialogs.boxes[0],
               "error: ADOTable1: Cannot perform this operation on a closed dataset. [Pelorix]");
-    EXPECT_EQ(f.Label16.text(), "usd") << "the list is the switch's last step";
+    EXPECT_EQ(f.Label16.text(), " руб.") << "the quote lookup, the switch's first step, stops it";
 }
 
 } // namespace

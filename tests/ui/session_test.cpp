@@ -19,6 +19,14 @@ TEST_F(Session, TheLoadedSettingsRunTheFieldsChangeHandling) {
     EXPECT_EQ(dialogs.boxes, std::vector<std::string>{});
 }
 
+TEST_F(Session, AStartOnForexLooksUpTheShownInstrumentOnTheFirstActivation) {
+    folder.writeBytes("type.txt", "3");
+    auto& f = start();
+    EXPECT_EQ(f.TabControl1.tabIndex(), 2);
+    EXPECT_EQ(f.Edit14.text(), "1") << "EUR/USD, a direct pair: step 0,0001 × lot 10000";
+    EXPECT_EQ(dialogs.boxes, std::vector<std::string>{});
+}
+
 TEST_F(Session, WithoutTheCurrencyFileTheWindowStaysAsDesigned) {
     std::filesystem::remove(folder.file("currency.txt"));
     folder.writeBytes("type.txt", "2");

@@ -5,10 +5,11 @@
 
 #include "base/app_error.h"
 #include "base/current_row.h"
+#include "base/forex_instrument.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
-#include "settings/table_setup.h"
 #include "settings/table_list.h"
+#include "settings/table_setup.h"
 #include "ui/tform1.h"
 
 #include <chrono>
