@@ -1,4 +1,5 @@
 #include "app/binder.h"
+#include "app/qt_dialogs.h"
 #include "base/app_error.h"
 #include "gui_fixture.h"
 
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pelorix::testing {
@@ -189,6 +191,67 @@ TEST_F(BinderEventsTest, TheModelLearnsEveryOptionAUserClickChanged) {
     form.RB1.setChecked(true);
     EXPECT_TRUE(widget<QRadioButton>(form.RB1).isChecked());
     EXPECT_FALSE(second.isChecked());
+}
+
+} // namespace
+} // namespace pelorix::testing
+
+namespace pelorix::testing {
+namespace {
+
+// A window whose activation fails with a message box, as the Forex quote lookup does when the
+// chosen instrument is not in the reference table.
+class FailingOnActivation : public Form {
+public:
+    FailingOnActivation(const Environment& env, Dialogs& boxes)
+        : Form(env, "Probe", "Проба", 200, 120), boxes_(boxes) {}
+    void FormActivate() override {
+        ++activations;
+        boxes_.plain("Либо запись не найдена,либо не выбран вид валютной пары!");
+    }
+    int activations = 0;
+
+private:
+    Dialogs& boxes_;
+};
+
+// Closing the box gives the focus back to the window; that must not count as the user coming
+// back, or the box would show again and again. A return from another window of the program does
+// count.
+TEST(ActivationBoxes, ABoxShownOnActivationIsShownOncePerReturnToTheWindow) {
+    ProbeSurroundings p;
+    QtDialogs boxes("Pelorix");
+    FailingOnActivation form(p.env, boxes);
+    QWidget root;
+    root.setObjectName("Probe");
+    Binder binder(p.boundary, form, root);
+    // The user closes each box at once, and the desktop hands the focus back to the window.
+    int closed = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+            ++closed;
+            root.activateWindow();
+        }
+    });
+    closer.start(20);
+
+    form.show();
+    QTest::qWait(300);
+    EXPECT_EQ(form.activations, 1);
+    EXPECT_EQ(closed, 1);
+
+    Form other(p.env, "Other", "Другое", 100, 80);
+    QWidget otherRoot;
+    otherRoot.setObjectName("Other");
+    Binder otherBinder(p.boundary, other, otherRoot);
+    other.show();
+    QTest::qWait(100);
+    form.show();
+    QTest::qWait(300);
+    EXPECT_EQ(form.activations, 2);
+    EXPECT_EQ(closed, 2);
 }
 
 } // namespace
