@@ -8,8 +8,8 @@
 
 namespace pelorix {
 
-// What the Forex market adds to the command. Until the Forex instruments are wired in, both are
-// empty: a Forex ticket is then checked and goes no further.
+// What the Forex market adds to the command; the main window fills it with its instrument
+// table. Left empty, a Forex ticket is checked and goes no further.
 struct ForexBranch {
     // Moves the shared instrument row to the instrument the ticket names; runs before the
     // Forex checks and reports nothing.

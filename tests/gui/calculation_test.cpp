@@ -122,10 +122,9 @@ TEST_F(CalculationInTheWindow, AForexTicketChosenFromTheListsShowsTheOptimalLot)
     type(form.Edit3, "0,8");
     type(form.Edit4, "0,79");
     type(form.Edit5, "0,82");
-    // The instrument list as the window's activation fills it from the reference table.
+    // The window's activation filled the instrument list from the reference table.
     const TableHandle& instruments = p.program.Form3.ADOTable1;
-    for (int row = 0; row < instruments.rowCount(); ++row)
-        form.ComboBox3.addItem(instruments.cellText(row, "currency"));
+    ASSERT_EQ(widget<QComboBox>(form.ComboBox3).count(), instruments.rowCount());
     const auto choose = [](QComboBox& box, const char* item) {
         const int index = box.findText(QString::fromUtf8(item));
         ASSERT_GE(index, 0) << item;
