@@ -52,10 +52,14 @@ void reportMissingTerms(const QuoteSource& source) {
     source.showEditor();
 }
 
+void reportInstrumentNotFound(const QuoteSource& source) {
+    source.dialogs.plain(kNotFound);
+}
+
 QuoteLookup lookupForexQuote(const QuoteFields& f, const QuoteSource& source, EntryPriceTest test) {
     TableHandle& row = source.instruments;
     if (!row.locate(kInstrumentName, f.instrument.text())) {
-        source.dialogs.plain(kNotFound);
+        reportInstrumentNotFound(source);
         return QuoteLookup::NotFound;
     }
     if (lacksTerms(row, source.decimalSeparator)) {

@@ -41,5 +41,7 @@ void lookupForexQuoteOnTabSwitch(const QuoteFields& fields, const QuoteSource& s
 
 // The box for an instrument row that lacks what the figures need, then the editor on that row.
 void reportMissingTerms(const QuoteSource& source);
+// The box for an instrument name that no row of the table holds.
+void reportInstrumentNotFound(const QuoteSource& source);
 
 } // namespace pelorix

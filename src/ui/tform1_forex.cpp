@@ -44,6 +44,12 @@ ForexBranch TForm1::forexBranch() {
         .findInstrument = [this] { links_.instruments.locate(kInstrumentName, ComboBox3.text()); },
         .sizeLots =
             [this](const TradeTicket& ticket, const ResultView& results, PositionSide side) {
+                // A name the table does not hold leaves the row of an earlier search current;
+                // sizing on it would price the ticket with another instrument's terms.
+                if (!links_.instruments.locate(kInstrumentName, ComboBox3.text())) {
+                    reportInstrumentNotFound(quoteSource());
+                    return;
+                }
                 if (sizeForexPosition(ticket, results, side, links_.instruments, env().dialogs) ==
                     ForexSizing::MissingTerms)
                     reportMissingTerms(quoteSource());

@@ -258,6 +258,14 @@ const ForexCase kCases[] = {
      false,
      "10000",
      true},
+    // A name no row holds: the row of the last search would price the ticket with another
+    // instrument's terms, so nothing is written and the user is told the name is unknown.
+    {"UnknownInstrumentIsNotSized",
+     forex("Лонг", "10000", "1,3", "1,295", "1,31", "XXX/YYY"),
+     {},
+     {plain("Либо запись не найдена,либо не выбран вид валютной пары!")},
+     false,
+     "10000"},
     {"ZeroStep",
      forex("Лонг", "10000", "1,3", "1,295", "1,31", "ZERO/STEP"),
      {},
