@@ -57,11 +57,15 @@ std::u32string decodeUtf8(std::string_view text) {
     std::u32string out;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t len = lead < 0x80           ? 1
-                                : (lead >> 5) == 0x6  ? 2
-                                : (lead >> 4) == 0xE  ? 3
-                                : (lead >> 3) == 0x1E ? 4
-                                                      : 0;
+        // C0, C1 and F5 to FF never start a sequence; the limits of the second byte rule out
+        // overlong forms, surrogates and code points beyond U+10FFFF.
+        const std::size_t len = lead < 0x80                    ? 1
+                                : lead >= 0xC2 && lead <= 0xDF ? 2
+                                : lead >= 0xE0 && lead <= 0xEF ? 3
+                                : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                               : 0;
+        const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
         bool ok = len > 0 && i + len <= text.size();
         char32_t cp = len == 1   ? lead
                       : len == 2 ? (lead & 0x1F)
@@ -69,13 +73,26 @@ std::u32string decodeUtf8(std::string_view text) {
                                  : (lead & 0x07);
         for (std::size_t k = 1; ok && k < len; ++k) {
             const auto c = static_cast<unsigned char>(text[i + k]);
-            ok = isContinuation(c);
+            ok = k == 1 ? c >= low && c <= high : isContinuation(c);
             cp = (cp << 6) | (c & 0x3F);
         }
         out += ok ? cp : U'\uFFFD';
         i += ok ? len : 1;
     }
     return out;
+}
+
+std::string encodeUtf8(std::u32string_view text) {
+    std::string out;
+    for (const char32_t ch : text)
+        out += encodeUtf8(ch);
+    return out;
+}
+
+std::string shortenedForMessage(std::string_view text) {
+    constexpr std::size_t kLongest = 100;
+    if (codePointCount(text) <= kLongest) return std::string(text);
+    return firstCodePoints(text, kLongest) + "\u2026";
 }
 
 } // namespace pelorix

@@ -17,8 +17,14 @@ std::size_t codePointCount(std::string_view text);
 std::string firstCodePoints(std::string_view text, std::size_t count);
 std::string dropLastCodePoint(std::string_view text);
 std::string encodeUtf8(char32_t ch);
-// Malformed bytes decode as U+FFFD, one per byte.
+std::string encodeUtf8(std::u32string_view text);
+// Malformed bytes (overlong forms, surrogates, code points beyond U+10FFFF included) decode as
+// U+FFFD, one per byte.
 std::u32string decodeUtf8(std::string_view text);
+
+// A text quoted in a message, cut after its first 100 characters (with "…") so that a pasted
+// or loaded monster still leaves a box the user can read.
+std::string shortenedForMessage(std::string_view text);
 
 // Names (files, fields) compared without regard to the case of ASCII letters.
 inline char asciiUpper(char c) {

@@ -5,10 +5,21 @@
 
 namespace pelorix {
 
-// Replaces (or creates) `target` with `bytes` so that a reader, a crash or a full disk never
-// sees a half-written file: the bytes go to a temporary file in the same folder, are flushed to
-// disk, and the temporary file is renamed over the target. On failure the temporary file is
-// removed, the target is untouched, and the errno of the failing step is returned; 0 on success.
-int replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// Makes `bytes` the whole content of `target`, creating it when missing. Returns 0 on success,
+// otherwise the errno of the failing step, with the old value in place.
+//
+// The file must be writable as it stands: a file the user made read-only is refused (EACCES)
+// rather than replaced behind his back. A symbolic link is written through to the file it names.
+// Where the folder allows it the bytes go to a temporary file beside the target, are flushed,
+// and the temporary file is renamed over the target, so a crash or a full disk never leaves a
+// half-written value. Where no temporary file can be made there (a folder the user cannot write
+// to, holding files he can), the existing file is rewritten in place instead, and its old bytes
+// are put back if that write fails.
+int writeWholeFile(const std::filesystem::path& target, std::string_view bytes);
+
+// Temporary files that writeWholeFile left beside `fileName` in `folder` when its process was
+// killed mid-write (".<name>.<pid>.<n>.tmp", the name in any letter case, the process gone),
+// removed on a best-effort basis.
+void removeStaleTemporaries(const std::filesystem::path& folder, std::string_view fileName);
 
 } // namespace pelorix

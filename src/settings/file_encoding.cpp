@@ -1,10 +1,10 @@
 #include "settings/file_encoding.h"
 
 #include "base/app_error.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iconv.h>
 
@@ -12,6 +12,9 @@ namespace pelorix {
 
 namespace {
 
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 constexpr char kUnassigned1251 = '\x98';
 constexpr std::string_view kUnassigned1251Utf8 = "\xC2\x98"; // U+0098
@@ -89,49 +92,41 @@ bool startsWith(std::string_view bytes, std::string_view mark) {
     return bytes.starts_with(mark);
 }
 
-// Length of the UTF-8 sequence that starts with `lead`, 0 when it cannot start one.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
-[[noreturn]] void refuseCharacter(std::string_view rest) {
-    const std::size_t length = sequenceLength(static_cast<unsigned char>(rest.front()));
-    if (length == 0 || length > rest.size()) throw AppError("The text is not valid UTF-8");
-    char32_t code = length == 1 ? static_cast<unsigned char>(rest[0])
-                                : static_cast<unsigned char>(rest[0]) & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i)
-        code = (code << 6) | (static_cast<unsigned char>(rest[i]) & 0x3F);
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
-    throw AppError("The character \"" + std::string(rest.substr(0, length)) + "\" (" + hex +
-                   ") cannot be written in the Windows-1251 code page");
+bool startsWithMark(std::string_view bytes) {
+    return startsWith(bytes, kUtf16LeMark) || startsWith(bytes, kUtf16BeMark) ||
+           startsWith(bytes, kUtf8Mark);
 }
 
 } // namespace
 
 std::string decodeSettingsFile(std::string_view bytes) {
     std::string text;
-    if (startsWith(bytes, "\xFF\xFE"))
+    if (startsWith(bytes, kUtf16LeMark))
         text = decodeWith("UTF-16LE", bytes.substr(2), 2);
-    else if (startsWith(bytes, "\xFE\xFF"))
+    else if (startsWith(bytes, kUtf16BeMark))
         text = decodeWith("UTF-16BE", bytes.substr(2), 2);
-    else if (startsWith(bytes, "\xEF\xBB\xBF"))
-        text = decodeWith("UTF-8", bytes.substr(3), 1);
+    else if (startsWith(bytes, kUtf8Mark))
+        text = encodeUtf8(decodeUtf8(bytes.substr(3)));
     else
         text = decode1251(bytes);
     return withCrLf(text);
 }
 
-std::string encodeWindows1251(std::string_view utf8) {
-    return Converter("WINDOWS-1251", "UTF-8").run(utf8, [](std::string_view bad, std::string& out) {
-        if (!bad.starts_with(kUnassigned1251Utf8)) refuseCharacter(bad);
-        out += kUnassigned1251;
-        return kUnassigned1251Utf8.size();
-    });
+std::string encodeSettingsFile(std::string_view utf8) {
+    bool fits = true;
+    std::string bytes = Converter("WINDOWS-1251", "UTF-8")
+                            .run(utf8, [&fits](std::string_view bad, std::string& out) {
+                                if (!bad.starts_with(kUnassigned1251Utf8)) {
+                                    fits = false;
+                                    return std::size_t{1};
+                                }
+                                out += kUnassigned1251;
+                                return kUnassigned1251Utf8.size();
+                            });
+    // A value whose code-page bytes begin like a byte-order mark ("яю", "юя", "п»ї") would read
+    // back in another encoding.
+    if (fits && !startsWithMark(bytes)) return bytes;
+    return std::string(kUtf8Mark) + encodeUtf8(decodeUtf8(utf8));
 }
 
 } // namespace pelorix

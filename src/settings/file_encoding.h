@@ -13,9 +13,10 @@ namespace pelorix {
 // trip unchanged.
 std::string decodeSettingsFile(std::string_view bytes);
 
-// UTF-8 text encoded in Windows-1251, unchanged otherwise. A character the code page cannot
-// hold would turn the saved value into something else, so it is refused: AppError naming the
-// character.
-std::string encodeWindows1251(std::string_view utf8);
+// The bytes a settings file holds for a UTF-8 text: Windows-1251 without a mark for every text
+// the code page can hold, so that the files stay as other programs expect them; otherwise the
+// text as UTF-8 behind its byte-order mark (malformed bytes as U+FFFD), which reads back as the
+// same text. Never fails: a value the user typed is never lost to its encoding.
+std::string encodeSettingsFile(std::string_view utf8);
 
 } // namespace pelorix

@@ -1,16 +1,13 @@
 #include "settings/settings_store.h"
 
 #include "base/app_error.h"
-#include "base/text.h"
 #include "settings/atomic_file.h"
 #include "settings/file_encoding.h"
+#include "settings/folder_entry.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
-#include <system_error>
 #include <unistd.h>
 
 namespace pelorix {
@@ -21,8 +18,13 @@ namespace {
     throw AppError("Cannot open file \"" + path.string() + "\". " + std::strerror(error));
 }
 
-[[noreturn]] void throwCreateError(const std::filesystem::path& path, const std::string& why) {
-    throw AppError("Cannot create file \"" + path.string() + "\". " + why);
+// A settings file holds one short value. Anything bigger is no value of the user's (a log
+// saved under the name, a device) and would freeze the window while it loads.
+constexpr std::size_t kLargestFile = 64 * 1024;
+
+[[noreturn]] void throwTooLarge(const std::filesystem::path& path) {
+    throw AppError("Cannot open file \"" + path.string() +
+                   "\". The file is larger than 64 KiB, too large for a settings value");
 }
 
 // The whole file; any failure on the way is the open error.
@@ -41,6 +43,10 @@ std::string readAll(const std::filesystem::path& path) {
             throwOpenError(path, error);
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > kLargestFile) {
+            ::close(fd);
+            throwTooLarge(path);
+        }
     }
     ::close(fd);
     return bytes;
@@ -52,15 +58,16 @@ SettingsStore::SettingsStore(std::filesystem::path programFolder)
     : folder_(std::move(programFolder)) {}
 
 std::filesystem::path SettingsStore::pathOf(std::string_view fileName) const {
-    std::optional<std::string> match;
+    return entryOf(folder_, fileName);
+}
+
+bool SettingsStore::exists(std::string_view fileName) const {
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (equalsIgnoringAsciiCase(name, fileName) && (!match || name < *match))
-            match = std::move(name);
-    }
-    return folder_ / (match ? *match : std::string(fileName));
+    return std::filesystem::exists(std::filesystem::symlink_status(pathOf(fileName), ec));
+}
+
+void SettingsStore::removeStaleTemporaries(std::string_view fileName) const {
+    pelorix::removeStaleTemporaries(folder_, fileName);
 }
 
 std::string SettingsStore::load(std::string_view fileName) const {
@@ -69,14 +76,8 @@ std::string SettingsStore::load(std::string_view fileName) const {
 
 void SettingsStore::save(std::string_view fileName, std::string_view utf8Text) const {
     const std::filesystem::path path = pathOf(fileName);
-    std::string bytes;
-    try {
-        bytes = encodeWindows1251(utf8Text);
-    } catch (const AppError& e) {
-        throwCreateError(path, e.message());
-    }
-    if (const int error = replaceFileAtomically(path, bytes); error != 0)
-        throwCreateError(path, std::strerror(error));
+    if (const int error = writeWholeFile(path, encodeSettingsFile(utf8Text)); error != 0)
+        throw AppError("Cannot create file \"" + path.string() + "\". " + std::strerror(error));
 }
 
 } // namespace pelorix

@@ -12,12 +12,18 @@ constexpr std::string_view kQuotation =
     "то лучше всего на большом отрезке времени рисковать одной и \r"
     "той же долей вашего счета.  Ральф Винс. ";
 
+constexpr std::string_view kSettingsFiles[] = {"capital.txt",     "go.txt",   "kolvo.txt",
+                                               "coefficient.txt", "risk.txt", "type.txt",
+                                               "currency.txt"};
+
 } // namespace
 
 void TForm1::FormCreate() {
     for (Slot* slot : settingsSlots())
         slot->setText("");
     const SettingsStore store(env().programFolder);
+    for (const std::string_view file : kSettingsFiles)
+        store.removeStaleTemporaries(file);
     loadSlot(store, m7, "currency.txt");
     const std::string unit = " " + m7.text();
     for (Label* label : {&Label16, &Label19, &Label30, &Label31, &Label32})
@@ -56,9 +62,10 @@ bool TForm1::FormClose() {
                                                          {&Memo3, "Kolvo.txt"},
                                                          {&Memo5, "risk.txt"}};
     for (const auto& [slot, file] : files) {
-        // A slot whose file could not be read at start and that nothing has filled since holds
-        // no value of the user's: writing it would wipe the file that still keeps one.
-        if (!loadedSlots_.contains(slot) && slot->text().empty()) continue;
+        // A slot whose file exists but was not read at start, and that nothing has filled
+        // since, holds no value of the user's: writing it would wipe the file that keeps one.
+        // A missing file keeps nothing; writing it ends the open error at every start.
+        if (!loadedSlots_.contains(slot) && slot->text().empty() && store.exists(file)) continue;
         store.save(file, slot->text());
     }
     return true;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace pelorix {
 namespace {
@@ -117,13 +119,54 @@ TEST_F(StartUp, ClosingWritesTheFiveNumberSettingsBackByteForByte) {
     EXPECT_FALSE(folder.exists("Capital.txt")) << "one file under either spelling";
 }
 
-TEST_F(StartUp, ASettingNeverLoadedIsNotWipedAtClose) {
+TEST_F(StartUp, ASettingNeverLoadedIsNotWipedAtCloseButAMissingFileIsCreatedAgain) {
     std::filesystem::remove(folder.file("capital.txt"));
     folder.writeBytes("kolvo.txt", "7");
     auto& p = start(); // stops at capital.txt: kolvo.txt is never read
     EXPECT_TRUE(p.close(p.Form1));
     EXPECT_EQ(folder.readBytes("kolvo.txt"), "7");
-    EXPECT_FALSE(folder.exists("Capital.txt"));
+    EXPECT_EQ(folder.readBytes("Capital.txt"), "") << "nothing to protect: the next start reads it";
+    dialogs.boxes.clear();
+    start();
+    EXPECT_EQ(dialogs.boxes, std::vector<std::string>{}) << dialogs.boxes[0];
+}
+
+TEST_F(StartUp, AValueTheCodePageCannotHoldIsSavedAtCloseWithTheOthers) {
+    using namespace std::string_literals;
+    folder.writeBytes("capital.txt", "\xFF\xFE\x2D\x4E"s); // UTF-16 "中"
+    auto& p = start();
+    p.Form1.Memo5.setText("\xC2\xA5"
+                          "5"); // ¥5
+    EXPECT_TRUE(p.close(p.Form1));
+    EXPECT_EQ(folder.readBytes("capital.txt"), "\xEF\xBB\xBF\xE4\xB8\xAD");
+    EXPECT_EQ(folder.readBytes("risk.txt"), "\xEF\xBB\xBF\xC2\xA5"
+                                            "5");
+    EXPECT_EQ(folder.readBytes("kolvo.txt"), "3");
+}
+
+TEST_F(StartUp, TemporaryFilesOfAKilledRunAreRemovedAndOthersKept) {
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone);
+    const std::vector<std::string> stale = {"."
+                                            "capital.txt." +
+                                                dead + ".0.tmp",
+                                            ".Go.txt." + dead + ".17.tmp",
+                                            ".currency.txt." + dead + ".3.tmp"};
+    const std::vector<std::string> kept = {".capital.txt.1.0.tmp", // a running program's
+                                           ".capital.txt." + dead + ".0.tmp~", // not ours
+                                           "capital.txt." + dead + ".0.tmp",   // not ours
+                                           ".notes.txt." + dead + ".0.tmp"};
+    for (const auto& name : stale)
+        folder.writeBytes(name, "1");
+    for (const auto& name : kept)
+        folder.writeBytes(name, "1");
+    start();
+    for (const auto& name : stale)
+        EXPECT_FALSE(folder.exists(name)) << name;
+    for (const auto& name : kept)
+        EXPECT_TRUE(folder.exists(name)) << name;
 }
 
 TEST_F(StartUp, AFileThatCannotBeWrittenKeepsTheMainWindowOpenAndStopsTheSaving) {
