@@ -1,17 +1,23 @@
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace pelorix {
 
 // The one error type of the program. Whatever no handler catches travels as an AppError up to
 // the handler boundary, which shows its message in the error box; what the handler already
 // changed stays changed.
-class AppError : public std::runtime_error {
+class AppError : public std::exception {
 public:
-    explicit AppError(const std::string& message) : std::runtime_error(message) {}
-    std::string message() const { return what(); }
+    explicit AppError(std::string message) : message_(std::move(message)) {}
+    // The whole text: a quoted text may hold a NUL, at which what() stops.
+    const std::string& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 } // namespace pelorix

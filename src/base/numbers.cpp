@@ -1,10 +1,13 @@
 #include "base/numbers.h"
 
 #include "base/app_error.h"
+#include "base/text.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale.h>
+#include <stdlib.h>
 #include <system_error>
 
 namespace pelorix {
@@ -16,11 +19,11 @@ const char* const kDivisionByZero = "Floating point division by zero";
 const char* const kOverflow = "Floating point overflow";
 
 [[noreturn]] void throwNotFloat(std::string_view text) {
-    throw AppError("'" + std::string(text) + "' is not a valid floating point value");
+    throw AppError("'" + shortenedForMessage(text) + "' is not a valid floating point value");
 }
 
 [[noreturn]] void throwNotInteger(std::string_view text) {
-    throw AppError("''" + std::string(text) + "'' is not a valid integer value");
+    throw AppError("''" + shortenedForMessage(text) + "'' is not a valid integer value");
 }
 
 bool isDigit(char c) {
@@ -58,6 +61,15 @@ long long clampedExponent(bool negative, std::string_view digits) {
         }
     }
     return negative ? -e : e;
+}
+
+// Below the normal range the conversion reports the value out of range even where it is a
+// subnormal one (3,36210314311209E-4932, as formatNumber writes it); the C library's own
+// conversion, in the C locale whatever the user's, gives that value, and 0 only for a value
+// that is truly too small.
+Real tinyValue(const std::string& normalized) {
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    return cLocale ? ::strtold_l(normalized.c_str(), nullptr, cLocale) : Real(0);
 }
 
 // A whole number is a count (shares, contracts, cents): it has no negative zero.
@@ -126,10 +138,10 @@ Real parseNumber(std::string_view text, char sep) {
     const char* last = first + normalized.size();
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        // Too large for the type is no number at all; too small is zero.
+        // Too large for the type is no number at all; too small is subnormal or zero.
         if (leadingExponent(intDigits, fracDigits, clampedExponent(expNegative, expDigits)) > 0)
             throwNotFloat(text);
-        return 0;
+        return tinyValue(normalized);
     }
     if (ec != std::errc() || ptr != last) throwNotFloat(text);
     return value;
@@ -265,6 +277,12 @@ Real checkedDiv(Real a, Real b) {
     checkOperands(a, b);
     if (b == 0) throw AppError(a == 0 ? kInvalidOperation : kDivisionByZero);
     return checkedResult(a / b);
+}
+
+double parseDouble(std::string_view text, char sep) {
+    const auto narrowed = static_cast<double>(parseNumber(text, sep));
+    if (std::isinf(narrowed)) throwNotFloat(text);
+    return narrowed;
 }
 
 double toDouble(Real value) {

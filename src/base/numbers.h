@@ -14,9 +14,12 @@ using Real = long double;
 // sign, digits with at most one decimal separator `sep` (digits may be missing on either side,
 // so a lone separator reads as 0), an optional exponent (E or e, optional sign, digits).
 // No thousands separators; under a comma locale a point is no separator. A value too large for
-// Real is refused; one too small reads as 0.
-// Throws AppError("'<text>' is not a valid floating point value").
+// Real is refused; one below its normal range reads as the nearest subnormal value or 0.
+// Throws AppError("'<text>' is not a valid floating point value"), a long text shortened.
 Real parseNumber(std::string_view text, char sep);
+// The same for a number kept as a double (a table column): a text beyond its range is no
+// number either, and fails with the same error.
+double parseDouble(std::string_view text, char sep);
 
 // General format, 15 significant digits, shortest text, no trailing zeros, `sep` as the decimal
 // separator; scientific form (1E-6, 1,5E15) for magnitudes >= 1E15 or below 0,00001 (not 0),

@@ -25,7 +25,7 @@ bool runHandler(const Environment& env, const std::function<void()>& handler) {
         handler();
         return true;
     } catch (const AppError& e) {
-        message = e.what();
+        message = e.message();
     } catch (const std::bad_alloc&) {
         message = "Out of memory";
     } catch (const std::exception& e) {

@@ -62,8 +62,10 @@ TEST_P(BothSeparators, ParseNumberAcceptsTheGrammar) {
         // Held to the 64-bit mantissa, not to a double.
         {"0,1", 0.1L},
         {"9007199254740993", 9007199254740993.0L},
-        // Too small for the type reads as zero.
+        // Too small for the type reads as zero; below the normal range as the subnormal value.
         {"1e-99999", 0},
+        {"3,36210314311209E-4932", 3.36210314311209E-4932L},
+        {"-3,6451995318824746025E-4951", -std::numeric_limits<Real>::denorm_min()},
         {"1,18973149535723176502E4932", LDBL_MAX},
     };
     for (const auto& c : cases) {
@@ -86,6 +88,38 @@ TEST_P(BothSeparators, ParseNumberRefusesEverythingElseNamingTheWholeText) {
         EXPECT_EQ(errorOf([&] { parseNumber(text, sep); }),
                   "'" + text + "' is not a valid floating point value");
     }
+}
+
+TEST_P(BothSeparators, FormattedSubnormalValuesReadBackAsThemselves) {
+    const char sep = GetParam();
+    for (const Real value : {std::numeric_limits<Real>::denorm_min(), 3.36210314311209E-4932L,
+                             -std::numeric_limits<Real>::min() / 3}) {
+        const std::string text = formatNumber(value, sep);
+        SCOPED_TRACE(text);
+        EXPECT_EQ(formatNumber(parseNumber(text, sep), sep), text);
+        EXPECT_NE(parseNumber(text, sep), 0);
+    }
+}
+
+// A pasted page of text is quoted only in part, so the error box stays readable.
+TEST(ParseNumber, ALongTextIsQuotedShortened) {
+    const std::string text = std::string(150, 'x') + "руб";
+    const std::string shown = std::string(100, 'x') + "…";
+    EXPECT_EQ(errorOf([&] { parseNumber(text, ','); }),
+              "'" + shown + "' is not a valid floating point value");
+    EXPECT_EQ(errorOf([&] { parseInteger(text); }),
+              "''" + shown + "'' is not a valid integer value");
+    const std::string hundred = std::string(97, '1') + "руб";
+    EXPECT_EQ(errorOf([&] { parseNumber(hundred, ','); }),
+              "'" + hundred + "' is not a valid floating point value");
+}
+
+TEST(ParseDouble, AValueBeyondTheDoubleRangeIsNoNumber) {
+    EXPECT_EQ(parseDouble("1,5", ','), 1.5);
+    EXPECT_EQ(parseDouble("1,7976931348623157E308", ','), DBL_MAX);
+    for (const std::string text : {"1E400", "-1,8E308", "x"})
+        EXPECT_EQ(errorOf([&] { parseDouble(text, ','); }),
+                  "'" + text + "' is not a valid floating point value");
 }
 
 TEST(ParseNumber, TheOtherLocalesSeparatorIsNoSeparator) {

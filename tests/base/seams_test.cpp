@@ -40,5 +40,16 @@ TEST(HandlerBoundary, AnErrorEndsTheHandlerThereAndKeepsWhatItChanged) {
     EXPECT_EQ(dialogs.boxes.size(), 1u);
 }
 
+TEST(HandlerBoundary, ShowsTheWholeMessageEvenPastANulByte) {
+    using namespace std::string_literals;
+    testing::RecordingDialogs dialogs;
+    testing::RecordingShell shell;
+    const Environment env{dialogs, shell, "/tmp", ',', "Pelorix"};
+    runHandler(env, [] { throw AppError("'1\0002' is not a valid floating point value"s); });
+    EXPECT_EQ(dialogs.boxes,
+              std::vector<std::string>{
+                  "error: '1\0002' is not a valid floating point value. [Pelorix]"s});
+}
+
 } // namespace
 } // namespace pelorix
