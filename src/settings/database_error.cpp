@@ -7,7 +7,8 @@
 
 namespace pelorix {
 
-void throwDatabaseError(sqlite3* db, int resultCode, const std::filesystem::path& file) {
+void throwDatabaseError(sqlite3* db, int resultCode, const std::filesystem::path& file,
+                        DatabaseStep step) {
     const std::string detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);
     const std::string where = "'" + file.string() + "'";
     switch (resultCode & 0xFF) {
@@ -17,6 +18,10 @@ void throwDatabaseError(sqlite3* db, int resultCode, const std::filesystem::path
         throw AppError("The database file " + where + " is damaged: " + detail);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
+        if (step == DatabaseStep::Opening)
+            throw AppError("The database file " + where +
+                           " is locked by another program; close that program and start this "
+                           "one again, its tables stay closed until then");
         throw AppError("The database file " + where +
                        " is locked by another program; nothing was changed, try again later");
     case SQLITE_FULL:

@@ -18,8 +18,4 @@ inline constexpr std::string_view kCommissionTable = "commis"; // the one row of
 // database is always the file beside the program, whatever the working directory.
 std::string connectionStringFor(const std::filesystem::path& programFolder);
 
-// The file a connection string names: the text after "Data Source=" up to the next ";".
-// Empty when the string names none.
-std::filesystem::path dataSourceOf(std::string_view connectionString);
-
 } // namespace pelorix

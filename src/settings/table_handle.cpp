@@ -28,6 +28,9 @@ bool holdsNumbers(std::string declared) {
 
 const FieldValue kNull{};
 
+constexpr const char* kRowChanged = "Row cannot be located for updating. Some values may have been "
+                                    "changed since it was last read.";
+
 } // namespace
 
 TableHandle::TableHandle(Connection& connection, std::string name, std::string table,
@@ -172,20 +175,22 @@ void TableHandle::writeCurrentRow() {
             std::string sets;
             for (const std::size_t i : changed)
                 sets += (sets.empty() ? "" : ", ") + quoteIdentifier(columns_[i].name) + " = ?";
-            sql = "UPDATE " + table + " SET " + sets + " WHERE rowid = ?";
+            sql = "UPDATE " + table + " SET " + sets + unchangedSinceRead();
         }
         Statement write(db, sql, connection_.file());
         int index = 1;
         for (const std::size_t i : changed)
             write.bind(index++, row.values[i]);
-        if (state_ == State::Editing) write.bind(index, row.rowid);
+        if (state_ == State::Editing) bindRowAsRead(write, index, *beforeEdit_);
         write.step();
         if (state_ == State::Inserting) {
             row.rowid = sqlite3_last_insert_rowid(db);
             row.stored = true;
         } else if (sqlite3_changes(db) == 0) {
-            throw AppError("Row cannot be located for updating. Some values may have been "
-                           "changed since it was last read.");
+            // The user's edit stays pending over what the file holds now: cancelling shows
+            // that, saving again replaces it knowingly.
+            reloadRow(*beforeEdit_);
+            throw AppError(kRowChanged);
         }
     }
     state_ = State::Browsing;
@@ -196,19 +201,36 @@ void TableHandle::writeCurrentRow() {
     notify(TableChange::StateChanged);
 }
 
-// What the file now holds for the row (its defaults, its own conversions). The row is saved
-// already, so a failure here keeps the values as written.
-void TableHandle::reloadRow(Row& row) {
+// The condition that finds the row only while it still holds what this handle read: another
+// handle's change or deletion since then must not be overwritten unseen.
+std::string TableHandle::unchangedSinceRead() const {
+    std::string where = " WHERE rowid = ?";
+    for (const Column& column : columns_)
+        where += " AND " + quoteIdentifier(column.name) + " IS ?";
+    return where;
+}
+
+void TableHandle::bindRowAsRead(Statement& statement, int first, const Row& row) const {
+    statement.bind(first++, row.rowid);
+    for (const FieldValue& value : row.values)
+        statement.bind(first++, value);
+}
+
+// What the file now holds for the row (its defaults, its own conversions); false when the row
+// is gone. A failure here keeps the values as they are.
+bool TableHandle::reloadRow(Row& row) {
     try {
         Statement select(connection_.db(),
                          "SELECT * FROM " + quoteIdentifier(table_) + " WHERE rowid = ?",
                          connection_.file());
         select.bind(1, row.rowid);
-        if (!select.step() || select.columnCount() != static_cast<int>(columns_.size())) return;
+        if (!select.step()) return false;
+        if (select.columnCount() != static_cast<int>(columns_.size())) return true;
         for (std::size_t i = 0; i < columns_.size(); ++i)
             row.values[i] = select.value(static_cast<int>(i));
     } catch (const AppError&) {
     }
+    return true;
 }
 
 void TableHandle::cancel() {
@@ -251,10 +273,21 @@ void TableHandle::remove() {
     }
     if (rows_.empty()) return;
     connection_.open();
-    Statement erase(connection_.db(), "DELETE FROM " + quoteIdentifier(table_) + " WHERE rowid = ?",
+    Statement erase(connection_.db(),
+                    "DELETE FROM " + quoteIdentifier(table_) + unchangedSinceRead(),
                     connection_.file());
-    erase.bind(1, rows_[current_].rowid);
+    Row& row = state_ == State::Editing ? *beforeEdit_ : rows_[current_];
+    bindRowAsRead(erase, 1, row);
     erase.step();
+    if (sqlite3_changes(connection_.db()) == 0) {
+        // A row changed elsewhere is shown as it now is, for the user to decide again; a row
+        // already deleted elsewhere leaves this copy too.
+        if (state_ == State::Editing) cancel();
+        const bool gone = !reloadRow(rows_[current_]);
+        if (gone) dropCurrentRow();
+        notify(gone ? TableChange::RowsDeleted : TableChange::StateChanged);
+        throw AppError(kRowChanged);
+    }
     dropCurrentRow();
     state_ = State::Browsing;
     modified_ = false;
@@ -361,7 +394,7 @@ void TableHandle::setFieldText(std::string_view field, std::string_view text) {
     if (!columns_[column].numeric)
         value = FieldValue::ofText(std::string(text));
     else if (!text.empty())
-        value = FieldValue::ofReal(toDouble(parseNumber(text, separator_)));
+        value = FieldValue::ofReal(parseDouble(text, separator_));
     // An emptied number field holds no value, as a cleared bound control leaves it.
     if (state_ == State::Browsing) edit();
     rows_[current_].values[column] = std::move(value);

@@ -15,6 +15,7 @@
 namespace pelorix {
 
 class Connection;
+class Statement;
 
 // A table of the reference database as one window holds it (ADOTable1, ADOTable2). Opening
 // reads the whole table into a client-side copy; the handle sees that copy plus its own changes,
@@ -49,12 +50,17 @@ public:
 
     void edit();            // browsing → editing; on an empty table inserting instead
     void insert() override; // a new empty row before the current one, inserting
-    void post();            // editing or inserting → browsing, the row written to the file
+    // Editing or inserting → browsing, the row written to the file. A row that another handle
+    // changed or deleted since this one read it is not overwritten: AppError("Row cannot be
+    // located for updating. …"), the edit still pending over what the file now holds, so that
+    // cancel shows that and a second save replaces it knowingly.
+    void post();
     void cancel() override; // editing or inserting → browsing, changes dropped, a new row gone
     // Ends a pending edit the way moving does: saves a changed row, cancels an unchanged one.
     void checkBrowseMode();
     // Deletes the current row from the file and the copy; an inserted row is just cancelled;
-    // on an empty table nothing happens.
+    // on an empty table nothing happens. A row changed elsewhere since it was read fails as a
+    // save does and shows its new values; one already deleted elsewhere fails and leaves the copy.
     void remove() override;
 
     void first();
@@ -108,7 +114,9 @@ private:
     std::string textOf(const FieldValue& value) const;
     void writeCurrentRow();
     void dropCurrentRow();
-    void reloadRow(Row& row);
+    bool reloadRow(Row& row);
+    std::string unchangedSinceRead() const;
+    void bindRowAsRead(Statement& statement, int first, const Row& row) const;
     void notify(TableChange change) const { listeners_.notify(change); }
     void dropIndex();
 

@@ -1,12 +1,10 @@
 #include "settings/table_setup.h"
 
-#include "settings/reference_database.h"
-
 namespace pelorix {
 
 void openForEditing(Connection& connection, TableHandle& table,
                     const std::filesystem::path& programFolder) {
-    connection.setConnectionString(connectionStringFor(programFolder));
+    connection.setProgramFolder(programFolder);
     table.open();
     table.edit();
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <vector>
 
 namespace pelorix {
@@ -23,14 +24,11 @@ std::string openError(TableHandle& table) {
 TEST(ConnectionString, NamesTheDatabaseBesideTheProgram) {
     EXPECT_EQ(connectionStringFor("/opt/pelorix"), "Data Source=/opt/pelorix/currency.mdb;");
     EXPECT_EQ(connectionStringFor("/opt/pelorix/"), "Data Source=/opt/pelorix/currency.mdb;");
-    EXPECT_EQ(dataSourceOf("Data Source=/opt/pelorix/currency.mdb;"),
-              std::filesystem::path("/opt/pelorix/currency.mdb"));
-    EXPECT_EQ(dataSourceOf("Provider=x"), std::filesystem::path());
 }
 
 class ConnectionTest : public ::testing::Test {
 protected:
-    ConnectionTest() { connection.setConnectionString(connectionStringFor(folder.path())); }
+    ConnectionTest() { connection.setProgramFolder(folder.path()); }
     TempFolder folder;
     Connection connection{"ADOConnection1"};
 };
@@ -45,11 +43,48 @@ TEST_F(ConnectionTest, MissingDatabaseIsReportedAndNotCreated) {
 }
 
 TEST_F(ConnectionTest, FileThatIsNoDatabaseIsReportedClearly) {
-    folder.writeBytes("currency.mdb", std::string(4096, 'x'));
+    for (const std::string& bytes : {std::string(4096, 'x'), std::string()}) {
+        folder.writeBytes("currency.mdb", bytes);
+        TableHandle table(connection, "ADOTable1", std::string(kCurrencyTable), ',');
+        EXPECT_EQ(openError(table),
+                  "Unrecognized database format '" + folder.file("currency.mdb").string() + "'.")
+            << bytes.size() << " bytes";
+        EXPECT_FALSE(table.active());
+    }
+}
+
+// The database is found by the same name rule as the settings files, in any folder.
+TEST(ConnectionFolder, FindsTheDatabaseUnderAnyLetterCaseInAnyFolder) {
+    TempFolder root;
+    for (const char* folderName : {"plain", "with;semicolon", "Data Source=x;"}) {
+        for (const char* fileName : {"currency.mdb", "Currency.MDB"}) {
+            const std::filesystem::path programFolder = root.file(folderName);
+            std::filesystem::create_directory(programFolder);
+            TempFolder scratch;
+            scratch.createDatabase();
+            std::filesystem::copy_file(scratch.file("currency.mdb"), programFolder / fileName);
+
+            Connection connection("ADOConnection1");
+            connection.setProgramFolder(programFolder);
+            TableHandle table(connection, "ADOTable1", std::string(kCurrencyTable), ',');
+            EXPECT_EQ(openError(table), "(no error)") << folderName << "/" << fileName;
+            EXPECT_EQ(connection.file(), programFolder / fileName);
+            std::filesystem::remove_all(programFolder);
+        }
+    }
+}
+
+TEST_F(ConnectionTest, DatabaseLockedAtStartSaysToRestart) {
+    folder.createDatabase();
+    sqlite3* locker = nullptr;
+    ASSERT_EQ(sqlite3_open(folder.file("currency.mdb").c_str(), &locker), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     TableHandle table(connection, "ADOTable1", std::string(kCurrencyTable), ',');
-    EXPECT_EQ(openError(table),
-              "Unrecognized database format '" + folder.file("currency.mdb").string() + "'.");
+    EXPECT_EQ(openError(table), "The database file '" + folder.file("currency.mdb").string() +
+                                    "' is locked by another program; close that program and "
+                                    "start this one again, its tables stay closed until then");
     EXPECT_FALSE(table.active());
+    sqlite3_close(locker);
 }
 
 TEST_F(ConnectionTest, MissingTableLeavesTheHandleClosed) {
@@ -90,7 +125,7 @@ TEST_F(ConnectionTest, ShippedDatabaseListsItsInstrumentsInTableOrder) {
 TEST_F(ConnectionTest, ShippedDatabaseHoldsCurrenciesAndOneZeroCommissionRow) {
     folder.createDatabase();
     Connection second("ADOConnection2");
-    second.setConnectionString(connectionStringFor(folder.path()));
+    second.setProgramFolder(folder.path());
     TableHandle currencies(connection, "ADOTable1", std::string(kCurrencyTable), ',');
     TableHandle commission(second, "ADOTable2", std::string(kCommissionTable), ',');
     currencies.open();

@@ -33,7 +33,7 @@ class TableHandleTest : public ::testing::Test {
 protected:
     TableHandleTest() {
         folder.createDatabase(kSchema);
-        connection.setConnectionString(connectionStringFor(folder.path()));
+        connection.setProgramFolder(folder.path());
     }
 
     TableHandle& open(std::string_view table, char separator = ',') {
@@ -170,8 +170,9 @@ TEST_F(TableHandleTest, PostWhileBrowsingIsRefused) {
 
 TEST_F(TableHandleTest, NumberColumnsConvertTextInTheLocale) {
     TableHandle& table = instruments();
-    EXPECT_EQ(errorOf([&] { table.setFieldText("spread", "2.5"); }),
-              "'2.5' is not a valid floating point value");
+    for (const std::string text : {"2.5", "1E400", "-1,8E308"})
+        EXPECT_EQ(errorOf([&] { table.setFieldText("spread", text); }),
+                  "'" + text + "' is not a valid floating point value");
     EXPECT_EQ(table.state(), State::Browsing);
     EXPECT_EQ(table.fieldText("spread"), "2");
 
@@ -352,11 +353,14 @@ TEST_F(TableHandleTest, IntegerColumnsReadAsNumbers) {
     EXPECT_EQ(folder.query("SELECT n, label FROM counts"), "15|1,5E1");
 }
 
+constexpr const char* kRowChanged = "Row cannot be located for updating. Some values may have "
+                                    "been changed since it was last read.";
+
 // Two windows hold the same table through their own connections.
 class TwoHandlesTest : public TableHandleTest {
 protected:
     TwoHandlesTest() {
-        other.setConnectionString(connectionStringFor(folder.path()));
+        other.setProgramFolder(folder.path());
         mine.open();
         theirs.open();
     }
@@ -381,17 +385,76 @@ TEST_F(TwoHandlesTest, EachSeesOnlyItsOwnNewRows) {
 TEST_F(TwoHandlesTest, SavingARowAnotherHandleDeletedFailsAndKeepsTheEdit) {
     theirs.remove(); // row A
     mine.setFieldText("currency", "AA");
-    EXPECT_EQ(errorOf([&] { mine.post(); }),
-              "Row cannot be located for updating. Some values may have been changed since it "
-              "was last read.");
+    EXPECT_EQ(errorOf([&] { mine.post(); }), kRowChanged);
     EXPECT_EQ(mine.state(), State::Editing);
     EXPECT_EQ(mine.fieldText("currency"), "AA");
+    EXPECT_EQ(errorOf([&] { mine.next(); }), kRowChanged) << "moving tries to save again";
+    mine.cancel();
+    mine.next();
+    EXPECT_EQ(mine.fieldText("currency"), "B");
     EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid"), "B\nC");
+}
+
+// A row changed through the other handle is never overwritten unseen: the first save fails and
+// keeps the user's edit; cancelling then shows the row as the file holds it, and saving again
+// replaces it knowingly.
+TEST_F(TwoHandlesTest, SavingARowAnotherHandleChangedFailsOnce) {
+    for (const bool saveAgain : {true, false}) {
+        SCOPED_TRACE(saveAgain ? "saved again" : "cancelled");
+        for (TableHandle* handle : {&mine, &theirs}) {
+            handle->close();
+            handle->open();
+        }
+        theirs.setFieldText("currency", saveAgain ? "AX" : "AY");
+        theirs.post();
+        mine.setFieldText("currency", "AA");
+        EXPECT_EQ(errorOf([&] { mine.post(); }), kRowChanged);
+        EXPECT_EQ(mine.fieldText("currency"), "AA");
+        if (saveAgain) {
+            mine.next();
+            EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid LIMIT 1"), "AA");
+        } else {
+            mine.cancel();
+            EXPECT_EQ(mine.fieldText("currency"), "AY");
+            mine.next();
+            EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid LIMIT 1"), "AY");
+        }
+    }
+}
+
+TEST_F(TwoHandlesTest, SavingANumberChangedElsewhereIsDetectedToo) {
+    TableHandle mineRates(connection, "ADOTable2", "commis", ',');
+    TableHandle theirRates(other, "ADOTable2", "commis", ',');
+    folder.query("INSERT INTO commis VALUES (0.1, 2, 0.01, 1)");
+    mineRates.open();
+    theirRates.open();
+    theirRates.setFieldText("combrfut", "2,5");
+    theirRates.post();
+    mineRates.setFieldText("combrspot", "0,2");
+    EXPECT_EQ(errorOf([&] { mineRates.post(); }), kRowChanged);
+    mineRates.post();
+    EXPECT_EQ(folder.query("SELECT combrspot, combrfut FROM commis"), "0.2|2.5");
+}
+
+TEST_F(TwoHandlesTest, DeletingARowChangedOrDeletedElsewhereFails) {
+    theirs.setFieldText("currency", "AX"); // row A changed
+    theirs.next();
+    theirs.remove(); // row B deleted
+
+    EXPECT_EQ(errorOf([&] { mine.remove(); }), kRowChanged);
+    EXPECT_EQ(mine.fieldText("currency"), "AX") << "shown as it now is";
+    EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid"), "AX\nC");
+    mine.remove(); // asked again, knowingly
+    EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid"), "C");
+
+    ASSERT_EQ(mine.fieldText("currency"), "B");
+    EXPECT_EQ(errorOf([&] { mine.remove(); }), kRowChanged);
+    EXPECT_EQ(namesInHandle(mine), std::vector<std::string>{"C"}) << "gone here too";
 }
 
 TEST_F(TableHandleTest, SavingWhileAnotherProgramLocksTheFileFailsAndKeepsTheEdit) {
     Connection impatient("ADOConnection1", std::chrono::milliseconds(50));
-    impatient.setConnectionString(connectionStringFor(folder.path()));
+    impatient.setProgramFolder(folder.path());
     TableHandle mine(impatient, "ADOTable1", "curr", ',');
     mine.open();
     sqlite3* locker = nullptr;
