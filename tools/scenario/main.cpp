@@ -32,7 +32,7 @@ usage: pelorix_scenario [--folder DIR] [--decimal , | .] [SCRIPT]
   SCRIPT         the script file; standard input when missing or '-'.
 
 Script: one command a line; blank lines and lines starting with # are skipped. TEXT is the rest
-of the line after one blank, with C escapes (\r \n \t \" \\).
+of the line after one blank, with C escapes (\r \n \t \b \" \\).
   start                       create the five windows, show and activate the main window
   type FormN.Control TEXT     focus the control (Exit of the old, Enter of the new), then type
                               each character through its key filter (\b is Backspace)

@@ -15,6 +15,9 @@ std::string escape(std::string_view text) {
         case '\t':
             out += "\\t";
             break;
+        case '\b':
+            out += "\\b";
+            break;
         case '"':
             out += "\\\"";
             break;
