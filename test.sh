@@ -3,7 +3,7 @@
 # offscreen GUI tests and the golden scenarios.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
-"$root/tools/build.sh"
+"$root/tools/build.sh" -DPELORIX_WERROR=ON
 "$root/tools/check-format.sh"
 cd "$root/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
