@@ -167,7 +167,8 @@ bool isOwnTemporary(std::string_view entry, std::string_view fileName, pid_t& pi
 int writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path target = followLinks(path);
     // Opening for writing asks the system whether this user may change the file as it stands.
-    FileDescriptor existing(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    // (Without blocking: a named pipe in place of the file must not hang the window.)
+    FileDescriptor existing(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
     if (existing.get() < 0 && errno != ENOENT) return errno;
     struct stat old {};
     const bool exists = existing.get() >= 0 && ::fstat(existing.get(), &old) == 0;

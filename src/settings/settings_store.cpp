@@ -27,9 +27,10 @@ constexpr std::size_t kLargestFile = 64 * 1024;
                    "\". The file is larger than 64 KiB, too large for a settings value");
 }
 
-// The whole file; any failure on the way is the open error.
+// The whole file; any failure on the way is the open error. A named pipe in place of the file
+// reads as what is there now, without waiting for a writer.
 std::string readAll(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throwOpenError(path, errno);
     std::string bytes;
     char buffer[8192];

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace pelorix {
 namespace {
@@ -228,6 +229,14 @@ TEST_F(SettingsStoreTest, FolderOfTheSameNameDoesNotShadowTheFile) {
     EXPECT_EQ(store.load("capital.txt"), "5000");
     store.save("Capital.txt", "6000");
     EXPECT_EQ(folder.readBytes("capital.txt"), "6000");
+}
+
+TEST_F(SettingsStoreTest, NamedPipeInPlaceOfTheFileDoesNotHang) {
+    ASSERT_EQ(::mkfifo(folder.file("go.txt").c_str(), 0644), 0);
+    EXPECT_EQ(store.load("go.txt"), "");
+    EXPECT_EQ(errorOf([&] { store.save("Go.txt", "3000"); }), "Cannot create file \"" +
+                                                                  folder.file("go.txt").string() +
+                                                                  "\". No such device or address");
 }
 
 TEST_F(SettingsStoreTest, LinkIsWrittenThroughToItsTarget) {
