@@ -23,7 +23,7 @@ protected:
 CREATE TABLE "Сurrency" (currency TEXT, Price_step REAL, spread REAL, type TEXT);
 INSERT INTO "Сurrency" VALUES ('EUR/USD', 0.0001, 2, 'прямая'), ('USD/JPY', 0.01, 2, 'обратная'),
                               ('XXX/YYY', NULL, NULL, NULL);)");
-        connection.setConnectionString(connectionStringFor(folder.path()));
+        connection.setProgramFolder(folder.path());
         table.open();
         grid.bind(table, dialogs);
     }
