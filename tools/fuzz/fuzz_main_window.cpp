@@ -2,6 +2,7 @@
 // command, on a tab the input chooses. Every box must carry a readable message; the sanitizers
 // watch the rest.
 #include "base/text.h"
+#include "base/user_actions.h"
 #include "support/recording_dialogs.h"
 #include "ui/program.h"
 
@@ -53,9 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     program.create();
     program.Form1.show();
     program.activate(program.Form1);
-    auto& tabs = program.Form1.TabControl1;
-    const int tab = data[0] % 3;
-    program.dispatch([&tabs, tab] { tabs.chooseTab(tab); });
+    pelorix::UserActions user(program);
+    user.chooseTab(program.Form1.TabControl1, data[0] % 3);
 
     // The rest: pieces split at 0xFF (never part of UTF-8 text), each going to the next field;
     // a piece's first byte says whether it is typed key by key (odd) or pasted (even).
@@ -64,20 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     while (!rest.empty() && field < fields.size()) {
         const std::size_t end = rest.find('\xFF');
-        std::string_view piece = rest.substr(0, end);
+        const std::string_view piece = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         pelorix::TextControl& control = *fields[field++];
         if (piece.empty()) continue;
-        const bool typed = piece.front() & 1;
-        const std::u32string text = pelorix::decodeUtf8(piece.substr(1));
-        if (typed) {
-            for (const char32_t ch : text)
-                program.dispatch([&control, ch] { control.typeChar(ch); });
-        } else {
-            program.dispatch([&control, &text] { control.setText(pelorix::encodeUtf8(text)); });
-        }
+        // Text from the keyboard or the clipboard is always well-formed.
+        const std::string text = pelorix::encodeUtf8(pelorix::decodeUtf8(piece.substr(1)));
+        if (piece.front() & 1)
+            user.type(program.Form1, control, text);
+        else
+            user.paste(control, text);
     }
-    program.dispatch([&program] { program.Form1.Button1Click(); });
+    user.click(program.Form1, program.Form1.Button1);
 
     for (const std::string& box : dialogs.boxes) {
         const std::size_t title = box.starts_with("error: ") ? std::string(" [Pelorix]").size() : 0;
