@@ -3,13 +3,14 @@
 # the libFuzzer targets of tools/fuzz with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-asan/ (the Qt skin and its GUI tests stay out), runs the
 # core tests and the golden scenarios there, then gives each fuzz target a short run from its
-# seeds. CI runs it after ./test.sh. FUZZ_SECONDS sets the run per target (default 5).
+# seeds. CI runs it after ./test.sh (which holds warnings as errors under g++; clang here only
+# reports its own). FUZZ_SECONDS sets the run per target (default 5).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-asan"
 "$root/tools/install-deps.sh" --sanitizers
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_CXX_COMPILER=clang++ -DPELORIX_WITH_SKIN=OFF -DPELORIX_WERROR=ON \
+      -DCMAKE_CXX_COMPILER=clang++ -DPELORIX_WITH_SKIN=OFF -DPELORIX_WERROR=OFF \
       -DPELORIX_SANITIZE=ON -DPELORIX_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
