@@ -69,7 +69,8 @@ void Connection::open() {
     // Without SQLITE_OPEN_CREATE: a database that vanished must not come back empty.
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, static_cast<int>(std::min(busyTimeout_, kOpenBusyTimeout).count()));
+        sqlite3_busy_timeout(db,
+                             static_cast<int>(std::min(busyTimeout_, kOpenBusyTimeout).count()));
         sqlite3_extended_result_codes(db, 1);
         // SQLite reads the file lazily; reading its schema now tells a database from any other
         // file before a window relies on it.
