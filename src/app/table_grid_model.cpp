@@ -1,13 +1,47 @@
 #include "app/table_grid_model.h"
 
+#include "app/key_events.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <algorithm>
 #include <utility>
 
 namespace pelorix {
+
+namespace {
+
+// The cell editor of a grid lets the row keys through: Insert and Ctrl+Delete hand the typing
+// over to the row first, close the editor and then act on the grid, as in a spreadsheet.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    GridCellDelegate(TableGridModel& model, QObject* parent)
+        : QStyledItemDelegate(parent), model_(model) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const auto key = modelKey(static_cast<QKeyEvent&>(*event));
+            if (key == Key::Insert || key == Key::CtrlDelete) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                model_.pressKey(*key);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    TableGridModel& model_;
+};
+
+} // namespace
 
 TableGridModel::TableGridModel(Grid& grid, Runner run, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), run_(std::move(run)), rows_(grid.rowCount()) {
@@ -78,6 +112,10 @@ void TableGridModel::refresh() {
     showCurrentRow();
 }
 
+void TableGridModel::pressKey(Key key) {
+    run_([&] { grid_.keyDown(key); });
+}
+
 void TableGridModel::chooseRow(int row) {
     // The view following the table is no choice of the user's.
     if (showingCurrent_ || row == grid_.currentRow()) return;
@@ -95,6 +133,7 @@ void TableGridModel::showCurrentRow() {
 TableGridModel& attachGridView(QTableView& view, Grid& grid, TableGridModel::Runner run) {
     auto* model = new TableGridModel(grid, std::move(run), &view);
     view.setModel(model);
+    view.setItemDelegate(new GridCellDelegate(*model, &view));
     for (int column = 0; column < model->columnCount(); ++column)
         view.setColumnWidth(column, model->columnWidth(column));
     view.setSelectionMode(QAbstractItemView::SingleSelection);

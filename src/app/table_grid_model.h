@@ -37,6 +37,8 @@ public:
     void refresh();
     // The user chose a line in the view.
     void chooseRow(int row);
+    // The user pressed one of the grid's editing keys while a cell editor was open.
+    void pressKey(Key key);
 
 signals:
     // The grid's current row (-1 for none), told after every refresh and every choice of the

@@ -117,5 +117,40 @@ TEST_F(CurrencyGridView, TypingInACellReachesTheTableAndARefusedRowHoldsTheView)
     EXPECT_EQ(modelComplaints.join('\n').toStdString(), "");
 }
 
+TEST_F(CurrencyGridView, InsertAndCtrlDeleteWorkWhileACellIsBeingTyped) {
+    auto openEditor = [this](int row, const char* text) {
+        view.edit(model().index(row, 0));
+        QLineEdit* editor = view.viewport()->findChild<QLineEdit*>();
+        EXPECT_NE(editor, nullptr);
+        if (!editor) return editor;
+        editor->selectAll();
+        QTest::keyClicks(editor, QString::fromUtf8(text));
+        return editor;
+    };
+    auto settle = [] {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+
+    click(1);
+    QLineEdit* editor = openEditor(1, "CHF");
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Insert);
+    settle();
+    EXPECT_EQ(shown(), (QStringList{"руб.", "", "CHF"})) << "the typing went to its row first";
+    EXPECT_EQ(stored(), "руб.\nCHF");
+    EXPECT_EQ(view.currentIndex().row(), 1);
+
+    editor = openEditor(1, "GBP");
+    ASSERT_NE(editor, nullptr);
+    p.dialogs.answers = {true};
+    QTest::keyClick(editor, Qt::Key_Delete, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(p.dialogs.boxes, std::vector<std::string>{"confirm: Delete record?"});
+    EXPECT_EQ(shown(), (QStringList{"руб.", "CHF"}));
+    EXPECT_EQ(stored(), "руб.\nCHF") << "the new row was dropped, nothing else";
+    EXPECT_EQ(modelComplaints.join('\n').toStdString(), "");
+}
+
 } // namespace
 } // namespace pelorix::testing
