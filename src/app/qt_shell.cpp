@@ -2,17 +2,18 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace pelorix {
 
-void QtShell::open(const std::string& target) {
+bool QtShell::open(const std::string& target) {
     const QString text = QString::fromStdString(target);
     const QUrl url =
         QDir::isAbsolutePath(text) ? QUrl::fromLocalFile(text) : QUrl::fromUserInput(text);
-    // Like the shell call it stands for, the outcome is not examined: whatever the desktop
-    // shows about a missing document or a bad address is all the user sees.
-    QDesktopServices::openUrl(url);
+    // A missing document has no application to hand it to; say so rather than do nothing.
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace pelorix

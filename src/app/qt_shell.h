@@ -8,7 +8,7 @@ namespace pelorix {
 class QtShell : public Shell {
 public:
     // A full file path opens that file; anything else is taken as an address.
-    void open(const std::string& target) override;
+    bool open(const std::string& target) override;
 };
 
 } // namespace pelorix

@@ -11,6 +11,7 @@ bool HandlerBoundary::close(Form& form) {
     dispatch([&] { allowed = form.FormClose(); });
     if (!allowed) return false;
     form.hide();
+    closed(form);
     return true;
 }
 

@@ -13,6 +13,9 @@ namespace pelorix {
 class HandlerBoundary {
 public:
     explicit HandlerBoundary(const Environment& env) : env_(env) {}
+    virtual ~HandlerBoundary() = default;
+    HandlerBoundary(const HandlerBoundary&) = delete;
+    HandlerBoundary& operator=(const HandlerBoundary&) = delete;
 
     // Runs one control's handler behind the boundary.
     void dispatch(const std::function<void()>& handler) { runHandler(env_, handler); }
@@ -22,6 +25,10 @@ public:
     bool close(Form& form);
 
     const Environment& env() const { return env_; }
+
+protected:
+    // Told after a window has closed.
+    virtual void closed(Form&) {}
 
 private:
     const Environment& env_;

@@ -19,6 +19,10 @@ std::string errorBoxTitle(const std::string& programFileName) {
     return title;
 }
 
+void openWithShell(const Environment& env, const std::string& target) {
+    if (!env.shell.open(target)) env.dialogs.information(kCannotOpen + target);
+}
+
 bool runHandler(const Environment& env, const std::function<void()>& handler) {
     std::string message;
     try {

@@ -24,7 +24,8 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void open(const std::string& target) = 0;
+    // False when the desktop could not open it (no such document, no application for it).
+    virtual bool open(const std::string& target) = 0;
 };
 
 // What every window is handed at creation: the seams and the facts of the platform.
@@ -41,6 +42,11 @@ struct Environment {
 // its first full stop, every letter after the first in lower case.
 std::string errorBoxText(const std::string& message);
 std::string errorBoxTitle(const std::string& programFileName);
+
+// Hands a document or address to the shell; one it cannot open is named in an information box,
+// so a click never ends in silence.
+void openWithShell(const Environment& env, const std::string& target);
+constexpr const char* kCannotOpen = "Не удалось открыть ";
 
 // The handler boundary: runs one event handler; an error it raises ends it there and is shown
 // in the error box. Returns false when the handler ended with an error.

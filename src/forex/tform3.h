@@ -7,6 +7,8 @@
 #include "settings/reference_database.h"
 #include "settings/table_handle.h"
 
+#include <functional>
+
 namespace pelorix {
 
 // The Forex reference editor: the instruments with their price step, spread and pair type.
@@ -15,7 +17,20 @@ public:
     // `mainWindowQuote`: the main window's fields that the save looks the instrument up for.
     TForm3(const Environment& env, const QuoteFields& mainWindowQuote);
 
+    // Reruns the Forex quote lookup for the main window's instrument, with the entry-price test:
+    // its search saves the row being edited here, makes the main window's instrument current
+    // and updates the main window's point value. True when it stopped because that instrument
+    // lacks its price step or type, which leaves this window open on it.
+    std::function<bool()> rerunQuoteLookup;
+
     void FormCreate() override;
+    // Refused while the price step has no value.
+    bool FormClose() override;
+    void BitBtn1Click(); // Save
+
+    static constexpr const char* kEnterPriceStep = "Введите шаг цены !";
+    static constexpr const char* kEmptySpread =
+        "Спред не может содержать пустое значение! Введите ноль или другое число!";
 
     // The instrument table that the whole program shares: its current row is the editor's
     // selection, the instrument the quote lookup found, and the row the Forex sizing reads.
@@ -46,6 +61,9 @@ public:
 
 private:
     const QuoteFields mainWindowQuote_;
+    // Whether the price step would leave the sizing with a step of zero to divide by: no value,
+    // or a text such as "0,0" that reads as zero.
+    bool priceStepMissing() const;
 };
 
 } // namespace pelorix

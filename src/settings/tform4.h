@@ -5,16 +5,32 @@
 #include "settings/reference_database.h"
 #include "settings/table_handle.h"
 
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+
 namespace pelorix {
 
 // The general settings window: default market tab, settlement currency, commission rates.
 class TForm4 : public Form {
 public:
+    // Selects the main window's tab (0 Stocks, 1 Futures, 2 Forex) and lays the window out for
+    // it with the currency label, as Save switches the running main window at once; a failure
+    // (a capital that is no whole number) stops the Save.
+    using MainWindowSetUp = std::function<void(int tab, const std::string& currency)>;
+
     // `currencySlot`: the main window's settlement-currency slot, copied into the currency box
-    // at creation.
-    TForm4(const Environment& env, Slot& currencySlot);
+    // at creation and set to the chosen currency by Save.
+    TForm4(const Environment& env, Slot& currencySlot, MainWindowSetUp setUpMainWindow);
 
     void FormCreate() override;
+    void FormActivate() override;
+    void Button1Click(); // Save
+    void Button2Click(); // Cancel
+
+    static constexpr const char* kEmptyCommission =
+        "Комиссия не может содержать пустое значение! Введите ноль или другое число!";
 
     // The settlement currencies, read to fill the currency box.
     Connection ADOConnection1{"ADOConnection1"};
@@ -52,9 +68,13 @@ public:
 
 private:
     Slot& currencySlot_;
+    MainWindowSetUp setUpMainWindow_;
 
     // The three options are exclusive: choosing one clears the others.
     void selectDefaultTab(RadioButton& option);
+    // The four commission fields with the row field each one edits, in the order Save tests
+    // and stores them.
+    std::array<std::pair<Edit*, const char*>, 4> commissionFields();
 };
 
 } // namespace pelorix

@@ -11,7 +11,11 @@ Program::Program(const Environment& env)
                                         .forexWindow = Form3,
                                         .settingsWindow = Form4,
                                         .currencyWindow = Form5}),
-      Form2(env), Form3(env, Form1.quoteFields()), Form4(env, Form1.m7),
+      Form2(env, Form1.Label29), Form3(env, Form1.quoteFields()),
+      Form4(env, Form1.m7,
+            [this](int tab, const std::string& currency) {
+                Form1.showSavedSettings(tab, currency);
+            }),
       Form5(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {}
 
 Form* Program::findForm(const std::string& name) const {
@@ -23,6 +27,21 @@ Form* Program::findForm(const std::string& name) const {
 void Program::create() {
     for (Form* f : forms_)
         dispatch([f] { f->FormCreate(); });
+}
+
+void Program::closed(Form& form) {
+    if (&form == &Form1) savePendingEdits();
+}
+
+// Rows typed into the reference tables reach the file when the user moves on; one still being
+// edited when the program ends is stored now rather than dropped. A row the database refuses is
+// reported and the program ends all the same. The commission row is not among them: only the
+// settings window's Save stores it, and its Cancel must stay a cancel.
+void Program::savePendingEdits() {
+    for (TableHandle* table : {&Form3.ADOTable1, &Form5.ADOTable1})
+        dispatch([table] {
+            if (table->active()) table->checkBrowseMode();
+        });
 }
 
 } // namespace pelorix

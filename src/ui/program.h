@@ -31,6 +31,10 @@ public:
     void create();
 
 private:
+    // Closing the main window ends the program: rows still being edited are stored first.
+    void closed(Form& form) override;
+    void savePendingEdits();
+
     std::vector<Form*> forms_;
 };
 

@@ -50,6 +50,8 @@ void TForm1::wireHandlers() {
     TabControl1.onChange = [this] { TabControl1Change(); };
     wireEntryFields();
 
+    online1.onClick = [this] { online1Click(); };
+    ofline1.onClick = [this] { ofline1Click(); };
     Forex1.onClick = [this] { Forex1Click(); };
     Forex2.onClick = [this] { Forex2Click(); };
     N4.onClick = [this] { N4Click(); };
@@ -59,6 +61,10 @@ void TForm1::wireHandlers() {
     ComboBox3.onChange = [this] { ComboBox3Change(); };
     Edit15.onChange = [this] { Edit15Change(); };
     Edit3.onChange = [this] { Edit3Change(); };
+
+    Label10.onClick = [this] { Label10Click(); };
+    Label10.onMouseMove = [this] { Label10MouseMove(); };
+    Label10.onMouseLeave = [this] { Label10MouseLeave(); };
 }
 
 } // namespace pelorix

@@ -87,6 +87,17 @@ public:
     void Forex2Click();
     void N4Click();
     void N2Click();
+    void online1Click();
+    void ofline1Click();
+
+    // The maker's link at the top (tform1_links.cpp).
+    void Label10Click();
+    void Label10MouseMove();
+    void Label10MouseLeave();
+
+    // Saving the general settings (tform1_settings.cpp): selects tab 0, 1 or 2 and lays the
+    // window out for it with the settlement currency.
+    void showSavedSettings(int tab, const std::string& currency);
 
     // Header: the maker's link and the addresses it opens.
     Label Label10{this, "Label10", "Pelorix - расчёт сделки до входа в рынок"};

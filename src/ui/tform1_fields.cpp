@@ -1,4 +1,5 @@
 #include "base/app_error.h"
+#include "base/number_key_filter.h"
 #include "base/numbers.h"
 #include "base/text.h"
 #include "settings/settings_store.h"
@@ -12,35 +13,14 @@
 
 namespace pelorix {
 
-namespace {
-
-// Most number fields stop taking characters at ten; the risk fields take any length.
-constexpr std::size_t kLengthCap = 10;
-
-// Digits, Backspace and one decimal separator; a comma or a point types the locale's separator.
-bool acceptNumberKey(const std::string& text, char32_t& ch, char separator, bool capped) {
-    if (capped && codePointCount(text) >= kLengthCap) return false;
-    if (ch == kBackspace || (ch >= U'0' && ch <= U'9')) return true;
-    if (ch == U',' || ch == U'.') {
-        ch = static_cast<char32_t>(separator);
-        return text.find(separator) == std::string::npos;
-    }
-    return false;
-}
-
-} // namespace
-
 void TForm1::wireEntryFields() {
     const char separator = env().decimalSeparator;
     for (TextControl* field : std::initializer_list<TextControl*>{
              &Edit1, &Edit3, &Edit4, &Edit5, &Edit9, &Edit10, &Edit11, &Edit15, &ComboBox2})
-        field->onKeyPress = [field, separator](char32_t& ch) {
-            return acceptNumberKey(field->text(), ch, separator, true);
-        };
+        filterNumberKeys(*field, separator);
+    // The risk fields take any length.
     for (Edit* field : {&Edit2, &Edit6})
-        field->onKeyPress = [field, separator](char32_t& ch) {
-            return acceptNumberKey(field->text(), ch, separator, false);
-        };
+        filterNumberKeys(*field, separator, LengthCap::None);
 
     // A "0" makes way for typing when the field is entered and comes back when it is left empty.
     for (Edit* field : {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit9, &Edit10, &Edit11, &Edit15})

@@ -2,6 +2,16 @@
 
 namespace pelorix {
 
+// "Справка" → "Прочитать": the help document beside the program.
+void TForm1::online1Click() {
+    openWithShell(env(), (env().programFolder / "help.doc").string());
+}
+
+// "Справка" → "Перейти на сайт": a page of the maker's site.
+void TForm1::ofline1Click() {
+    openWithShell(env(), Label28.text());
+}
+
 // "Настройка" → "Общие": the general settings window.
 void TForm1::Forex1Click() {
     links_.settingsWindow.show();

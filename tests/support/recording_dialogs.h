@@ -31,8 +31,12 @@ public:
 
 class RecordingShell : public Shell {
 public:
-    void open(const std::string& target) override { opened.push_back(target); }
+    bool open(const std::string& target) override {
+        opened.push_back(target);
+        return opens;
+    }
     std::vector<std::string> opened;
+    bool opens = true;
 };
 
 } // namespace pelorix::testing

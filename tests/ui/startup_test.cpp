@@ -1,6 +1,4 @@
-#include "support/recording_dialogs.h"
-#include "support/temp_folder.h"
-#include "ui/program.h"
+#include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,40 +9,12 @@
 namespace pelorix {
 namespace {
 
-using testing::RecordingDialogs;
-using testing::RecordingShell;
-using testing::TempFolder;
-
-// A program folder as shipped: the seven settings files and the reference database.
-class StartUp : public ::testing::Test {
+class StartUp : public testing::ProgramTest {
 protected:
-    StartUp() {
-        folder.writeBytes("capital.txt", "100000");
-        folder.writeBytes("risk.txt", "2");
-        folder.writeBytes("go.txt", "3000");
-        folder.writeBytes("kolvo.txt", "3");
-        folder.writeBytes("coefficient.txt", "10");
-        folder.writeBytes("type.txt", "2");
-        folder.writeBytes("currency.txt", "\xF0\xF3\xE1."); // "руб." in Windows-1251
-        folder.createDatabase();
-    }
-
-    Program& start() {
-        program = std::make_unique<Program>(env);
-        program->create();
-        return *program;
-    }
-
     std::string cannotOpen(const std::string& file) const {
         return "error: Cannot open file \"" + folder.file(file).string() +
                "\". No such file or directory. [Pelorix]";
     }
-
-    TempFolder folder;
-    RecordingDialogs dialogs;
-    RecordingShell shell;
-    Environment env{dialogs, shell, folder.path(), ',', "Pelorix"};
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(StartUp, LoadsTheSettingsIntoSlotsAndFieldsAndChoosesTheDefaultTab) {
@@ -184,6 +154,29 @@ TEST_F(StartUp, AFileThatCannotBeWrittenKeepsTheMainWindowOpenAndStopsTheSaving)
               0u)
         << dialogs.boxes[0];
     EXPECT_EQ(folder.readBytes("kolvo.txt"), "3") << "written after the failing file";
+}
+
+TEST_F(StartUp, ARowStillBeingEditedAtCloseIsStored) {
+    auto& p = start();
+    ASSERT_TRUE(user([&] { p.Form3.ADOTable1.setFieldText("spread", "9"); }));
+    ASSERT_TRUE(user([&] { p.Form5.ADOTable1.setFieldText("currency", "RUB"); }));
+    ASSERT_TRUE(user([&] { p.Form4.ADOTable2.setFieldText("combrspot", "5"); }));
+    EXPECT_TRUE(p.close(p.Form1));
+    EXPECT_EQ(folder.query("SELECT spread FROM \"Сurrency\" WHERE currency = 'EUR/USD'"), "9.0");
+    EXPECT_EQ(folder.query("SELECT currency FROM curr ORDER BY rowid"), "RUB\nUSD\nEUR");
+    EXPECT_EQ(folder.query("SELECT combrspot FROM commis"), "0.0")
+        << "only Save stores the commission row";
+    EXPECT_EQ(dialogs.boxes, testing::Boxes{});
+}
+
+TEST_F(StartUp, ARowTheDatabaseRefusesAtCloseIsReportedAndTheProgramEndsAnyway) {
+    auto& p = start();
+    ASSERT_TRUE(user([&] { p.Form5.ADOTable1.setFieldText("currency", "RUB"); }));
+    folder.query("DROP TABLE curr");
+    EXPECT_TRUE(p.close(p.Form1));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].rfind("error: ", 0), 0u) << dialogs.boxes[0];
+    EXPECT_FALSE(p.Form1.visible());
 }
 
 } // namespace

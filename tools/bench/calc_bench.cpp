@@ -37,7 +37,7 @@ public:
 
 class NoShell : public Shell {
 public:
-    void open(const std::string&) override {}
+    bool open(const std::string&) override { return true; }
 };
 
 class Rates : public CurrentRow {
