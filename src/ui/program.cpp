@@ -12,10 +12,9 @@ Program::Program(const Environment& env)
                                         .settingsWindow = Form4,
                                         .currencyWindow = Form5}),
       Form2(env, Form1.Label29), Form3(env, Form1.quoteFields()),
-      Form4(env, Form1.m7,
-            [this](int tab, const std::string& currency) {
-                Form1.showSavedSettings(tab, currency);
-            }),
+      Form4(
+          env, Form1.m7,
+          [this](int tab, const std::string& currency) { Form1.showSavedSettings(tab, currency); }),
       Form5(env), forms_{&Form1, &Form2, &Form3, &Form4, &Form5} {}
 
 Form* Program::findForm(const std::string& name) const {

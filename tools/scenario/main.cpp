@@ -13,6 +13,7 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -34,6 +35,8 @@ usage: pelorix_scenario [--folder DIR] [--decimal , | .] [SCRIPT]
 Script: one command a line; blank lines and lines starting with # are skipped. TEXT is the rest
 of the line after one blank, with C escapes (\r \n \t \b \" \\).
   start                       create the five windows, show and activate the main window
+  restart                     close the main window (ending the program), then start again
+                              over the same folder
   type FormN.Control TEXT     focus the control (Exit of the old, Enter of the new), then type
                               each character through its key filter (\b is Backspace)
   paste FormN.Control TEXT    set the text as a paste does (no key filter)
@@ -98,9 +101,8 @@ private:
 
 class NullShell : public Shell {
 public:
-    bool open(const std::string& target) override {
+    void open(const std::string& target) override {
         std::cout << "shell open \"" << scenario::escape(target) << "\"\n";
-        return true;
     }
 };
 
@@ -173,64 +175,67 @@ const std::map<std::string, Key> kKeys = {{"Enter", Key::Enter},
 
 class Runner {
 public:
-    Runner(Program& program, PrintingDialogs& dialogs)
-        : program_(program), dialogs_(dialogs), user_(program) {}
+    Runner(const Environment& env, PrintingDialogs& dialogs)
+        : env_(env), program_(std::make_unique<Program>(env)), dialogs_(dialogs) {}
 
     void run(const std::string& line) {
         std::string command = line.substr(0, line.find(' '));
         std::string rest = line.size() > command.size() ? line.substr(command.size() + 1) : "";
         if (command == "start") {
-            program_.create();
-            program_.Form1.show();
-            program_.activate(program_.Form1);
+            start();
+        } else if (command == "restart") {
+            // The main window closes and ends the program; a new run starts over the same folder.
+            if (!program_->close(program_->Form1)) throw ScriptError("the main window stayed open");
+            program_ = std::make_unique<Program>(env_);
+            start();
         } else if (command == "type") {
             auto [form, control, text] = target(rest);
-            user_.type(*form, textControl(control), text);
+            user().type(*form, textControl(control), text);
         } else if (command == "paste") {
             auto [form, control, text] = target(rest);
-            user_.paste(textControl(control), text);
+            user().paste(textControl(control), text);
         } else if (command == "select") {
             auto [form, control, text] = target(rest);
-            user_.select(*form, textControl(control), text);
+            user().select(*form, textControl(control), text);
         } else if (command == "key") {
             auto [form, control, name] = target(rest);
             const auto key = kKeys.find(name);
             if (key == kKeys.end()) throw ScriptError("unknown key " + name);
-            user_.key(*form, *control, key->second);
+            user().key(*form, *control, key->second);
         } else if (command == "click") {
             auto [form, control, ignored] = target(rest);
-            user_.click(*form, *control);
+            user().click(*form, *control);
         } else if (command == "row") {
             auto [form, control, text] = target(rest);
             int row = 0;
             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
             if (error != std::errc() || end != text.data() + text.size())
                 throw ScriptError("row takes a line number, got " + text);
-            user_.chooseRow(*form, gridControl(control), row);
+            user().chooseRow(*form, gridControl(control), row);
         } else if (command == "cell") {
             auto [form, control, text] = target(rest);
             auto& grid = gridControl(control);
-            user_.typeCell(*form, grid, shownColumn(grid), text);
+            user().typeCell(*form, grid, shownColumn(grid), text);
         } else if (command == "tab") {
-            user_.chooseTab(program_.Form1.TabControl1, std::stoi(rest));
+            user().chooseTab(program_->Form1.TabControl1, std::stoi(rest));
         } else if (command == "menu") {
-            Control* item = program_.Form1.find(rest);
+            Control* item = program_->Form1.find(rest);
             if (!item || item->kind() != ControlKind::MenuItem)
                 throw ScriptError("unknown menu item " + rest);
-            user_.click(program_.Form1, *item);
+            user().click(program_->Form1, *item);
         } else if (command == "answer") {
             if (rest != "ok" && rest != "cancel") throw ScriptError("answer ok or cancel");
             dialogs_.answers.push_back(rest == "ok");
         } else if (command == "activate") {
-            program_.activate(form(rest));
+            program_->activate(form(rest));
         } else if (command == "close") {
-            program_.close(form(rest));
+            program_->close(form(rest));
         } else if (command == "dump") {
             dump(rest);
         } else if (command == "write") {
             const std::string name = rest.substr(0, rest.find(' '));
             const std::string text = rest.size() > name.size() ? rest.substr(name.size() + 1) : "";
-            std::ofstream(program_.env().programFolder / name, std::ios::binary)
+            std::ofstream(program_->env().programFolder / name, std::ios::binary)
                 << scenario::unescape(text);
         } else if (command == "file") {
             printFile(rest);
@@ -240,8 +245,16 @@ public:
     }
 
 private:
+    void start() {
+        program_->create();
+        program_->Form1.show();
+        program_->activate(program_->Form1);
+    }
+
+    UserActions user() { return UserActions(*program_); }
+
     Form& form(const std::string& name) const {
-        Form* f = program_.findForm(name);
+        Form* f = program_->findForm(name);
         if (!f) throw ScriptError("unknown window " + name);
         return *f;
     }
@@ -270,7 +283,7 @@ private:
 
     void dump(const std::string& what) const {
         if (what.empty()) {
-            for (const Form* f : program_.forms())
+            for (const Form* f : program_->forms())
                 dumpForm(*f);
         } else if (what.find('.') == std::string::npos) {
             dumpForm(form(what));
@@ -281,7 +294,7 @@ private:
     }
 
     void printFile(const std::string& name) const {
-        std::ifstream in(program_.env().programFolder / name, std::ios::binary);
+        std::ifstream in(program_->env().programFolder / name, std::ios::binary);
         if (!in) {
             std::cout << "file " << name << " missing\n";
             return;
@@ -301,9 +314,9 @@ private:
         std::cout << "file " << name << " \"" << shown << "\"\n";
     }
 
-    Program& program_;
+    const Environment& env_;
+    std::unique_ptr<Program> program_;
     PrintingDialogs& dialogs_;
-    UserActions user_;
 };
 
 fs::path temporaryProgramFolder() {
@@ -366,8 +379,7 @@ int main(int argc, char** argv) {
     const Environment env{dialogs, shell, folder, separator, "Pelorix"};
     int status = 0;
     {
-        Program program(env);
-        Runner runner(program, dialogs);
+        Runner runner(env, dialogs);
         std::string line;
         for (int number = 1; std::getline(in, line); ++number) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
