@@ -45,9 +45,8 @@ void TForm3::BitBtn1Click() {
     }
     if (DBEdit2.text().empty()) {
         env().dialogs.information(kEmptySpread);
+        // The box writes the zero into the row, which stays in edit until the next press.
         DBEdit2.setText("0");
-        ADOTable1.edit();
-        ADOTable1.setFieldText("spread", DBEdit2.text());
         return;
     }
     const bool staysOnIncompleteInstrument = rerunQuoteLookup && rerunQuoteLookup();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/field_link.h"
 #include "base/form.h"
 #include "base/grid.h"
 #include "forex/quote_fields.h"
@@ -61,6 +62,10 @@ public:
 
 private:
     const QuoteFields mainWindowQuote_;
+    // The boxes beside the grid show and edit the current instrument.
+    FieldLink priceStepLink_{DBEdit1, ADOTable1, "Price_step"};
+    FieldLink spreadLink_{DBEdit2, ADOTable1, "spread"};
+    FieldLink typeLink_{DBComboBox1, ADOTable1, "type"};
     // Whether the price step would leave the sizing with a step of zero to divide by: no value,
     // or a text such as "0,0" that reads as zero.
     bool priceStepMissing() const;

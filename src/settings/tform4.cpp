@@ -10,8 +10,10 @@ namespace pelorix {
 TForm4::TForm4(const Environment& env, Slot& currencySlot, MainWindowSetUp setUpMainWindow)
     : Form(env, "Form4", "Вид программы", 233, 324), currencySlot_(currencySlot),
       setUpMainWindow_(std::move(setUpMainWindow)) {
-    for (auto [field, name] : commissionFields())
+    for (auto [field, name] : commissionFields()) {
         filterNumberKeys(*field, env.decimalSeparator);
+        commissionLinks_.push_back(std::make_unique<FieldLink>(*field, ADOTable2, name));
+    }
     for (RadioButton* option : {&RB1, &RB2, &RB3})
         option->onClick = [this, option] { selectDefaultTab(*option); };
     Button1.onClick = [this] { Button1Click(); };
@@ -67,9 +69,14 @@ void TForm4::Button1Click() {
             env().dialogs.information(kEmptyCommission);
             return;
         }
-    ADOTable2.edit();
+    // The texts as the user left them: storing one field makes the boxes show the row again, and
+    // a text the row could not take must still reach it and be refused, not be shown away.
+    std::vector<std::pair<std::string, const char*>> typed;
     for (auto [field, name] : commissionFields())
-        ADOTable2.setFieldText(name, field->text());
+        typed.emplace_back(field->text(), name);
+    ADOTable2.edit();
+    for (const auto& [text, name] : typed)
+        ADOTable2.setFieldText(name, text);
     ADOTable2.post();
     hide();
 }

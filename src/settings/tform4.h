@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/field_link.h"
 #include "base/form.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
@@ -7,8 +8,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace pelorix {
 
@@ -69,6 +72,8 @@ public:
 private:
     Slot& currencySlot_;
     MainWindowSetUp setUpMainWindow_;
+    // The four commission boxes show and edit the open commission row.
+    std::vector<std::unique_ptr<FieldLink>> commissionLinks_;
 
     // The three options are exclusive: choosing one clears the others.
     void selectDefaultTab(RadioButton& option);

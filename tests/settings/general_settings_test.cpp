@@ -146,6 +146,14 @@ TEST_F(GeneralSettings, SavingForexListsEachInstrumentOnce) {
     EXPECT_EQ(items.back(), "AUD/NZD");
 }
 
+TEST_F(GeneralSettings, TheCommissionBoxesShowTheOpenRow) {
+    folder.query("UPDATE commis SET combrspot = 0.25, comstockfut = NULL");
+    auto& f = start().Form4;
+    EXPECT_EQ(f.DBEdit1.text(), "0,25");
+    EXPECT_EQ(f.DBEdit2.text(), "0");
+    EXPECT_EQ(f.DBEdit4.text(), "") << "a missing rate shows empty, and Save refuses it";
+}
+
 TEST_F(GeneralSettings, SaveStoresTheCommissionRowThatTheNextCalculationReads) {
     const char* typed[] = {"0,1", "2", "0,03", "4"};
     for (int i = 0; i < 4; ++i)
@@ -195,9 +203,11 @@ TEST_F(GeneralSettings, ForexWithACapitalThatIsNoWholeNumberStopsBeforeAnythingI
 }
 
 TEST_F(GeneralSettings, ACommissionTheRowCannotTakeStopsTheSaveWithTheRowInEditing) {
-    settings().DBEdit3.setText("1e");
+    const std::string refused = "error: '1e' is not a valid floating point value. [Pelorix]";
+    EXPECT_FALSE(user([this] { settings().DBEdit3.setText("1e"); })); // pasted
+    EXPECT_EQ(dialogs.boxes, Boxes{refused});
     EXPECT_FALSE(save());
-    EXPECT_EQ(dialogs.boxes, Boxes{"error: '1e' is not a valid floating point value. [Pelorix]"});
+    EXPECT_EQ(dialogs.boxes, (Boxes{refused, refused}));
     EXPECT_TRUE(settings().visible());
     EXPECT_EQ(storedRates(), "0.0|0.0|0.0|0.0");
     EXPECT_EQ(settings().ADOTable2.state(), TableHandle::State::Editing);

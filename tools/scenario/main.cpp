@@ -101,8 +101,9 @@ private:
 
 class NullShell : public Shell {
 public:
-    void open(const std::string& target) override {
+    bool open(const std::string& target) override {
         std::cout << "shell open \"" << scenario::escape(target) << "\"\n";
+        return true;
     }
 };
 
