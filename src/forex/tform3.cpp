@@ -21,11 +21,6 @@ TForm3::TForm3(const Environment& env, const QuoteFields& mainWindowQuote)
     // The pair type is chosen from the list, never typed.
     DBComboBox1.onKeyPress = [](char32_t&) { return false; };
     BitBtn1.onClick = [this] { BitBtn1Click(); };
-    // Until the quote lookup joins, its first step alone: the search that saves the edited row.
-    rerunQuoteLookup = [this] {
-        ADOTable1.checkBrowseMode();
-        return false;
-    };
 }
 
 void TForm3::FormCreate() {
@@ -49,8 +44,13 @@ void TForm3::BitBtn1Click() {
         DBEdit2.setText("0");
         return;
     }
-    const bool staysOnIncompleteInstrument = rerunQuoteLookup && rerunQuoteLookup();
-    if (!staysOnIncompleteInstrument) hide();
+    // The window stays open only on an instrument that lacks what the figures need.
+    if (rerunQuoteLookup() != QuoteLookup::MissingTerms) hide();
+}
+
+QuoteLookup TForm3::rerunQuoteLookup() {
+    const QuoteSource source{ADOTable1, env().dialogs, [this] { show(); }, env().decimalSeparator};
+    return lookupForexQuote(mainWindowQuote_, source, EntryPriceTest::Apply);
 }
 
 bool TForm3::FormClose() {

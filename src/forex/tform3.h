@@ -4,11 +4,10 @@
 #include "base/form.h"
 #include "base/grid.h"
 #include "forex/quote_fields.h"
+#include "forex/quote_lookup.h"
 #include "settings/connection.h"
 #include "settings/reference_database.h"
 #include "settings/table_handle.h"
-
-#include <functional>
 
 namespace pelorix {
 
@@ -17,12 +16,6 @@ class TForm3 : public Form {
 public:
     // `mainWindowQuote`: the main window's fields that the save looks the instrument up for.
     TForm3(const Environment& env, const QuoteFields& mainWindowQuote);
-
-    // Reruns the Forex quote lookup for the main window's instrument, with the entry-price test:
-    // its search saves the row being edited here, makes the main window's instrument current
-    // and updates the main window's point value. True when it stopped because that instrument
-    // lacks its price step or type, which leaves this window open on it.
-    std::function<bool()> rerunQuoteLookup;
 
     void FormCreate() override;
     // Refused while the price step has no value.
@@ -69,6 +62,10 @@ private:
     // Whether the price step would leave the sizing with a step of zero to divide by: no value,
     // or a text such as "0,0" that reads as zero.
     bool priceStepMissing() const;
+    // Reruns the Forex quote lookup for the main window's instrument, with the entry-price test:
+    // its search saves the row being edited here, makes the main window's instrument current
+    // and updates the main window's point value.
+    QuoteLookup rerunQuoteLookup();
 };
 
 } // namespace pelorix

@@ -1,4 +1,3 @@
-#include "base/app_error.h"
 #include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -60,24 +59,55 @@ TEST_F(ReferenceEditor, AnEmptySpreadBecomesZeroInTheRowAndTheSecondPressSaves) 
     EXPECT_EQ(stored("EUR/USD"), "0.0001|0.0");
 }
 
-TEST_F(ReferenceEditor, TheSaveKeepsTheWindowOpenOnlyWhenTheLookupStopsOnAnIncompleteInstrument) {
-    for (const bool incomplete : {false, true}) {
-        SCOPED_TRACE(incomplete);
-        program->Form3.rerunQuoteLookup = [incomplete] { return incomplete; };
-        editor().show();
-        editor().DBEdit1.setText("0,0001");
-        editor().DBEdit2.setText("2");
+// The save reruns the main window's lookup for its instrument: the edited row is stored by the
+// lookup's search whatever it finds, and the window stays open only on an instrument that lacks
+// its price step or type.
+TEST_F(ReferenceEditor, TheSaveStoresTheRowAndFollowsTheMainWindowsInstrument) {
+    struct Case {
+        const char* instrument; // the main window's
+        const char* box;
+        bool staysOpen;
+        const char* current; // the editor's current row afterwards
+        const char* pointValue;
+    };
+    const char* notFound = "plain: Либо запись не найдена,либо не выбран вид валютной пары!";
+    const char* missing =
+        "plain: В справочнике Forex отсутствуют значения необходимые для расчётов. Внесите их";
+    for (const Case& c : {Case{"EUR/USD", nullptr, false, "EUR/USD", "1"},
+                          Case{"USD/JPY", nullptr, false, "USD/JPY", "1,25"},
+                          Case{"XXX/YYY", notFound, false, "EUR/USD", "before"},
+                          Case{"NOK/USD", missing, true, "NOK/USD", "before"}}) {
+        SCOPED_TRACE(c.instrument);
+        folder.query("INSERT INTO \"Сurrency\" VALUES ('NOK/USD', 0.0001, 2, NULL)");
+        start();
+        auto& f1 = program->Form1;
+        f1.ComboBox3.setText(c.instrument);
+        f1.Edit3.setText("80");
+        f1.Edit14.setText("before");
+        program->Form1.Forex2.onClick();
+        ASSERT_TRUE(user([this] { editor().DBGrid1.chooseRow(0); }));
+        editor().DBEdit2.setText("5");
+        dialogs.boxes.clear();
+
         ASSERT_TRUE(save());
-        EXPECT_EQ(editor().visible(), incomplete);
+        EXPECT_EQ(dialogs.boxes, c.box ? Boxes{c.box} : Boxes{});
+        EXPECT_EQ(editor().visible(), c.staysOpen);
+        EXPECT_EQ(editor().ADOTable1.fieldText("currency"), c.current);
+        EXPECT_EQ(f1.Edit14.text(), c.pointValue);
+        EXPECT_EQ(stored("EUR/USD"), "0.0001|5.0");
+        folder.query("UPDATE \"Сurrency\" SET spread = 2 WHERE currency = 'EUR/USD'");
+        folder.query("DELETE FROM \"Сurrency\" WHERE currency = 'NOK/USD'");
     }
 }
 
-TEST_F(ReferenceEditor, AFailingLookupLeavesTheWindowOpen) {
-    program->Form3.rerunQuoteLookup = []() -> bool { throw AppError("ADOTable1: refused"); };
-    editor().DBEdit1.setText("0,0001");
-    editor().DBEdit2.setText("2");
+TEST_F(ReferenceEditor, ARowTheDatabaseRefusesKeepsTheWindowOpenWithTheRowInEdit) {
+    editor().DBEdit2.setText("5");
+    folder.query("DROP TABLE \"Сurrency\"");
     EXPECT_FALSE(save());
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].rfind("error: ", 0), 0u) << dialogs.boxes[0];
     EXPECT_TRUE(editor().visible());
+    EXPECT_EQ(editor().ADOTable1.state(), TableHandle::State::Editing);
 }
 
 TEST_F(ReferenceEditor, ClosingIsRefusedWhileThePriceStepHasNoValue) {
