@@ -5,12 +5,15 @@ namespace pelorix {
 Program::Program(const Environment& env)
     // The main window is made first and links to windows made after it; it uses them only once
     // they all exist, from its handlers.
-    : HandlerBoundary(env), Form1(env, {.commissionRow = Form4.ADOTable2,
-                                        .instruments = Form3.ADOTable1,
-                                        .aboutWindow = Form2,
-                                        .forexWindow = Form3,
-                                        .settingsWindow = Form4,
-                                        .currencyWindow = Form5}),
+    : HandlerBoundary(env),
+      Form1(env, {.commissionRow = LateRef<const CurrentRow>(
+                      [this]() -> const CurrentRow& { return Form4.ADOTable2; }),
+                  .instruments =
+                      LateRef<TableHandle>([this]() -> TableHandle& { return Form3.ADOTable1; }),
+                  .aboutWindow = Form2,
+                  .forexWindow = Form3,
+                  .settingsWindow = Form4,
+                  .currencyWindow = Form5}),
       Form2(env, Form1.Label29), Form3(env, Form1.quoteFields()),
       Form4(
           env, Form1.m7,

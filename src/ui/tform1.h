@@ -2,6 +2,7 @@
 
 #include "base/current_row.h"
 #include "base/form.h"
+#include "base/late_ref.h"
 #include "calc/trade_ticket.h"
 #include "forex/quote_fields.h"
 #include "forex/quote_lookup.h"
@@ -23,10 +24,10 @@ public:
     struct Links {
         // The open commission row that every calculation reads; the general settings window
         // keeps it open and edits it in place.
-        const CurrentRow& commissionRow;
+        LateRef<const CurrentRow> commissionRow;
         // The instrument table the reference editor keeps open: its current row is the chosen
         // instrument of the quote lookup, the instrument list and the Forex sizing.
-        TableHandle& instruments;
+        LateRef<TableHandle> instruments;
         // The windows the menu shows.
         Form& aboutWindow;
         Form& forexWindow;

@@ -41,7 +41,7 @@ ResultView TForm1::results() {
 }
 
 void TForm1::Button1Click() {
-    calculate(ticket(), results(), links_.commissionRow, env().dialogs, forexBranch());
+    calculate(ticket(), results(), links_.commissionRow(), env().dialogs, forexBranch());
 }
 
 } // namespace pelorix

@@ -7,7 +7,7 @@
 namespace pelorix {
 
 QuoteSource TForm1::quoteSource() {
-    return {links_.instruments, env().dialogs, [this] { links_.forexWindow.show(); },
+    return {links_.instruments(), env().dialogs, [this] { links_.forexWindow.show(); },
             env().decimalSeparator};
 }
 
@@ -40,20 +40,20 @@ void TForm1::Edit3Change() {
 }
 
 ForexBranch TForm1::forexBranch() {
-    return {
-        .findInstrument = [this] { links_.instruments.locate(kInstrumentName, ComboBox3.text()); },
-        .sizeLots =
-            [this](const TradeTicket& ticket, const ResultView& results, PositionSide side) {
-                // A name the table does not hold leaves the row of an earlier search current;
-                // sizing on it would price the ticket with another instrument's terms.
-                if (!links_.instruments.locate(kInstrumentName, ComboBox3.text())) {
-                    reportInstrumentNotFound(quoteSource());
-                    return;
-                }
-                if (sizeForexPosition(ticket, results, side, links_.instruments, env().dialogs) ==
-                    ForexSizing::MissingTerms)
-                    reportMissingTerms(quoteSource());
-            }};
+    return {.findInstrument =
+                [this] { links_.instruments().locate(kInstrumentName, ComboBox3.text()); },
+            .sizeLots =
+                [this](const TradeTicket& ticket, const ResultView& results, PositionSide side) {
+                    // A name the table does not hold leaves the row of an earlier search current;
+                    // sizing on it would price the ticket with another instrument's terms.
+                    if (!links_.instruments().locate(kInstrumentName, ComboBox3.text())) {
+                        reportInstrumentNotFound(quoteSource());
+                        return;
+                    }
+                    if (sizeForexPosition(ticket, results, side, links_.instruments(),
+                                          env().dialogs) == ForexSizing::MissingTerms)
+                        reportMissingTerms(quoteSource());
+                }};
 }
 
 } // namespace pelorix

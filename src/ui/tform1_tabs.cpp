@@ -142,7 +142,7 @@ void TForm1::showMaximumLot() {
 }
 
 void TForm1::fillInstrumentList() {
-    fillListFromTable(ComboBox3, links_.instruments, kInstrumentName);
+    fillListFromTable(ComboBox3, links_.instruments(), kInstrumentName);
 }
 
 } // namespace pelorix
