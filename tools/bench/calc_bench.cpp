@@ -109,6 +109,16 @@ private:
     std::filesystem::path path_;
 };
 
+// The main window over the given rates and instruments; every window its menu shows is `other`.
+TForm1::Links linksOver(const CurrentRow& rates, TableHandle& instruments, Form& other) {
+    return {.commissionRow = rates,
+            .instruments = instruments,
+            .aboutWindow = other,
+            .forexWindow = other,
+            .settingsWindow = other,
+            .currencyWindow = other};
+}
+
 // The lookup, the list filling and a Forex calculation over `count` instruments.
 void timeForex(const Environment& env, const CurrentRow& rates, int count, int calls) {
     const InstrumentFolder folder(count);
@@ -116,12 +126,7 @@ void timeForex(const Environment& env, const CurrentRow& rates, int count, int c
     TableHandle instruments(connection, "ADOTable1", std::string(kInstrumentTable), ',');
     openForEditing(connection, instruments, folder.path());
     Form otherWindow(env, "Other", "", 100, 100);
-    TForm1 form(env, {.commissionRow = rates,
-                      .instruments = instruments,
-                      .aboutWindow = otherWindow,
-                      .forexWindow = otherWindow,
-                      .settingsWindow = otherWindow,
-                      .currencyWindow = otherWindow});
+    TForm1 form(env, linksOver(rates, instruments, otherWindow));
     form.TabControl1.setTabIndex(2);
     form.ComboBox3.setText("EUR/GBP");
     form.Edit1.setText("100000");
@@ -168,12 +173,7 @@ int main(int argc, char** argv) {
     Connection connection("ADOConnection1");
     TableHandle instruments(connection, "ADOTable1", std::string(kInstrumentTable), ',');
     Form otherWindow(env, "Other", "", 100, 100);
-    TForm1 form(env, {.commissionRow = rates,
-                      .instruments = instruments,
-                      .aboutWindow = otherWindow,
-                      .forexWindow = otherWindow,
-                      .settingsWindow = otherWindow,
-                      .currencyWindow = otherWindow});
+    TForm1 form(env, linksOver(rates, instruments, otherWindow));
     form.m7.setText("руб.");
 
     const Market markets[] = {{"stocks", 0, "100", "95", "115"},
